@@ -1,0 +1,35 @@
+# The two commands of the README, and the steps behind them.
+#   make run    the main job on the embedded demo store, files into out/
+#   make test   every test: native, native with sanitizers, and Windows under Wine
+.PHONY: run test deps test-linux test-sanitize test-windows clean
+
+CMAKE_BUILD = cmake --build --preset
+
+deps:
+	@scripts/install-deps
+
+test: deps test-linux test-sanitize test-windows
+
+test-linux:
+	cmake --preset linux >/dev/null
+	$(CMAKE_BUILD) linux
+	ctest --preset linux
+
+test-sanitize:
+	cmake --preset sanitize >/dev/null
+	$(CMAKE_BUILD) sanitize
+	ctest --preset sanitize
+
+test-windows:
+	cmake --preset windows >/dev/null
+	$(CMAKE_BUILD) windows
+	scripts/wine-run --prefix $(CURDIR)/build/windows/wineprefix --prepare
+	ctest --preset windows
+
+run: deps
+	cmake --preset linux >/dev/null
+	$(CMAKE_BUILD) linux
+	@echo "make run: the export is not built yet; only the text accessor and its tests exist."
+
+clean:
+	rm -rf build out
