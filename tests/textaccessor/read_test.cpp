@@ -142,7 +142,7 @@ TEST(TextAccessorRead, FieldConversion)
         t.stream << "x,1,\"" << c.amount << "\",2,3\r\n";
         EXPECT_EQ(t.ta.Read(), c.result) << c.amount;
         if (c.result == 0) {
-            EXPECT_EQ(t.rec.cyAmount, c.value) << c.amount;
+            EXPECT_EQ(int64_t{t.rec.cyAmount}, int64_t{c.value}) << c.amount;
         }
     }
 
@@ -160,9 +160,9 @@ TEST(TextAccessorRead, FieldConversion)
         TestAccessor t;
         t.stream << s.line << "\r\n";
         ASSERT_EQ(t.ta.Read(), 0) << s.line;
-        EXPECT_EQ(t.rec.lCount, s.count) << s.line;
-        EXPECT_EQ(t.rec.wCode, s.code) << s.line;
-        EXPECT_EQ(t.rec.cFlag, s.flag) << s.line;
+        EXPECT_EQ(+t.rec.lCount, +s.count) << s.line;
+        EXPECT_EQ(+t.rec.wCode, +s.code) << s.line;
+        EXPECT_EQ(+t.rec.cFlag, +s.flag) << s.line;
     }
 }
 
@@ -318,10 +318,10 @@ TEST(TextAccessorRead, WhatIsWrittenReadsBack)
             } else {
                 EXPECT_STREQ(t.rec.szName, w.szName) << d;
             }
-            EXPECT_EQ(t.rec.lCount, w.lCount) << d;
-            EXPECT_EQ(t.rec.cyAmount, w.cyAmount) << d;
-            EXPECT_EQ(t.rec.wCode, w.wCode) << d;
-            EXPECT_EQ(t.rec.cFlag, w.cFlag) << d;
+            EXPECT_EQ(+t.rec.lCount, +w.lCount) << d;
+            EXPECT_EQ(int64_t{t.rec.cyAmount}, int64_t{w.cyAmount}) << d;
+            EXPECT_EQ(+t.rec.wCode, +w.wCode) << d;
+            EXPECT_EQ(+t.rec.cFlag, +w.cFlag) << d;
         }
         EXPECT_EQ(t.ta.Read(), 1);
     }
@@ -335,7 +335,7 @@ TEST(TextAccessorRead, OrderAndRotationSelectTheFields)
     t.ta.SetSelectFlag(0);
     t.stream << "-7,zz\r\n";
     ASSERT_EQ(t.ta.Read(), 0);
-    EXPECT_EQ(t.rec.cFlag, -7);
+    EXPECT_EQ(+t.rec.cFlag, -7);
     EXPECT_STREQ(t.rec.szName, "zz");
 
     // After a rotation the table's items move; the fields follow the working copy.
@@ -343,7 +343,7 @@ TEST(TextAccessorRead, OrderAndRotationSelectTheFields)
     ASSERT_EQ(r.ta.RotateFormat(0, 1, 2), 0);  // COUNT, NAME, AMOUNT, CODE, FLAG
     r.stream << "5,ab,1,2,3\r\n";
     ASSERT_EQ(r.ta.Read(), 0);
-    EXPECT_EQ(r.rec.lCount, 5);
+    EXPECT_EQ(+r.rec.lCount, 5);
     EXPECT_STREQ(r.rec.szName, "ab");
 }
 
