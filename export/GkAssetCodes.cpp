@@ -1,0 +1,103 @@
+// The code registry; see GkAssetCodes.h.
+#include "export/GkAssetCodes.h"
+
+#include <cstring>
+
+namespace {
+
+const size_t kInitialSlots = 1024;
+const size_t kKeyBytes = 8;
+const size_t kPrefixBytes = 6;
+
+// A code of 1 to 8 bytes without NUL, zero-padded: distinct codes give
+// distinct keys, and no key is 0.
+uint64_t MakeKey(const char* code, size_t length)
+{
+    uint64_t key = 0;
+    memcpy(&key, code, length);
+    return key;
+}
+
+size_t Hash(uint64_t key, size_t mask)
+{
+    key ^= key >> 29;
+    key *= 0x9E3779B97F4A7C15ull;
+    key ^= key >> 32;
+    return static_cast<size_t>(key) & mask;
+}
+
+}  // namespace
+
+ClGkAssetCodes::ClGkAssetCodes() : m_slots(kInitialSlots, 0) {}
+
+ClGkAssetCodes::~ClGkAssetCodes() = default;
+
+int ClGkAssetCodes::Register(const char* code)
+{
+    size_t length = strlen(code);
+    if (Contains(code, length))
+        return 1;
+    if (length > kPrefixBytes && Contains(code, kPrefixBytes))
+        return 2;
+    Add(code, length);
+    return 0;
+}
+
+bool ClGkAssetCodes::Contains(const char* code, size_t length) const
+{
+    if (length == 0)
+        return m_bEmptyCode;
+    if (length > kKeyBytes)
+        return m_longCodes.count(std::string(code, length)) != 0;
+    return FindKey(MakeKey(code, length));
+}
+
+void ClGkAssetCodes::Add(const char* code, size_t length)
+{
+    if (length == 0)
+        m_bEmptyCode = true;
+    else if (length > kKeyBytes)
+        m_longCodes.insert(std::string(code, length));
+    else
+        InsertKey(MakeKey(code, length));
+    ++m_nCount;
+}
+
+bool ClGkAssetCodes::FindKey(uint64_t key) const
+{
+    size_t mask = m_slots.size() - 1;
+    for (size_t i = Hash(key, mask);; i = (i + 1) & mask) {
+        if (m_slots[i] == key)
+            return true;
+        if (m_slots[i] == 0)
+            return false;
+    }
+}
+
+void ClGkAssetCodes::InsertKey(uint64_t key)
+{
+    // At most three quarters full, so every probe meets a free slot.
+    if ((m_nKeys + 1) * 4 > m_slots.size() * 3)
+        Grow();
+    size_t mask = m_slots.size() - 1;
+    size_t i = Hash(key, mask);
+    while (m_slots[i] != 0)
+        i = (i + 1) & mask;
+    m_slots[i] = key;
+    ++m_nKeys;
+}
+
+void ClGkAssetCodes::Grow()
+{
+    std::vector<uint64_t> old(m_slots.size() * 2, 0);
+    old.swap(m_slots);
+    size_t mask = m_slots.size() - 1;
+    for (uint64_t key : old) {
+        if (key == 0)
+            continue;
+        size_t i = Hash(key, mask);
+        while (m_slots[i] != 0)
+            i = (i + 1) & mask;
+        m_slots[i] = key;
+    }
+}
