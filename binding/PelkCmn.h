@@ -10,23 +10,19 @@
 
 #include "binding/PelkRecords.h"
 
-enum {
-    PELK_OK = 0,
-    PELK_ERR = -1,          // no store, bad argument, or the store refused
-    PELK_ERR_END = 1,       // a walk has no further record
-    PELK_ERR_TEXT = -2,     // a stored text cannot be given as Shift-JIS in its room
-};
+constexpr long PELK_OK = 0;
+constexpr long PELK_ERR = -1;       // no store, bad argument, or the store refused
+constexpr long PELK_ERR_END = 1;    // a walk has no further record
+constexpr long PELK_ERR_TEXT = -2;  // a stored text has no Shift-JIS form that fits its room
 
 class ClLedgerStore;
 
-// The handle of the open store, handed to rule objects and ClSaveTextIO.
+// The handle of the store that the connection opened, handed to rule
+// objects and ClSaveTextIO. Null while no store is open.
 class ClSetMgr {
 public:
-    ClLedgerStore* GetStore() const { return m_pStore; }
-    void SetStore(ClLedgerStore* store) { m_pStore = store; }
-
-private:
-    ClLedgerStore* m_pStore = nullptr;
+    ClLedgerStore* GetStore() const;
+    static void SetStore(ClLedgerStore* store);  // by the connection only
 };
 
 // Options of the link between the two applications; carries nothing here.

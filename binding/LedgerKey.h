@@ -1,0 +1,22 @@
+// The 16-byte ikkatsuKey of an asset record: the asset's row in the store
+// (8 bytes, little-endian) followed by a fixed mark, so that an all-zero or
+// foreign key is recognised and leads to no sub-items.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+inline void MakeIkkatsuKey(int64_t assetId, unsigned char* key)
+{
+    for (int i = 0; i < 8; ++i) key[i] = (unsigned char)((uint64_t)assetId >> (8 * i));
+    std::memcpy(key + 8, "PLKSUBK1", 8);
+}
+
+inline bool ReadIkkatsuKey(const unsigned char* key, int64_t* assetId)
+{
+    if (std::memcmp(key + 8, "PLKSUBK1", 8) != 0) return false;
+    uint64_t v = 0;
+    for (int i = 0; i < 8; ++i) v |= (uint64_t)key[i] << (8 * i);
+    *assetId = (int64_t)v;
+    return true;
+}
