@@ -1,6 +1,6 @@
 // Synthetic data sets for benchmarks: `count` assets with a realistic mix
 // of depreciation methods, lump-sum assets with sub-items and disposals,
-// reproducible from a seed. Codes are six base-36 digits of the asset
+// reproducible from a seed, and asset types 1 to 11. Codes are six base-36 digits of the asset
 // number, so they stay unique and clean up to 36^6 assets.
 #include <cstdio>
 #include <string>
@@ -63,6 +63,14 @@ bool LedgerGenerate(ClLedgerStore& store, const std::string& dataId, long dataNo
     ClLedgerWriter writer(store, dataId);
     Random random(seed);
     bool ok = writer.AddDataSet(dataSet, error);
+    for (int code = 1; ok && code <= 11; ++code) {
+        LedgerRow type;
+        ok = LedgerMakeRow(kAssetTypeTable,
+                           {{"code", std::to_string(code)}, {"name", u8"種類" + std::to_string(code)},
+                            {"method", code == 6 ? "4" : "2"}},
+                           &type, error) &&
+             writer.AddAssetType(type, error);
+    }
     LedgerRow asset = EmptyRow(kAssetTable);
     LedgerRow sub = EmptyRow(kSubItemTable);
     auto set = [&](const char* name, int64_t v) { asset[FieldIndex(kAssetTable, name)].number = v; };
