@@ -1,0 +1,32 @@
+// A test double of the accounting system's file manager: the data folder is
+// whatever the test sets, and releases are counted.
+#include "tests/dialog/FakeFileMgr.h"
+
+#include <cstring>
+
+std::string g_fakeDataFolder;
+int g_fakeFileMgrReleases = 0;
+
+namespace {
+ClFileMgr* g_instance = nullptr;
+}
+
+ClFileMgr* ClFileMgr::Inst()
+{
+    if (!g_instance) g_instance = new ClFileMgr();
+    return g_instance;
+}
+
+void ClFileMgr::Release()
+{
+    ++g_fakeFileMgrReleases;
+    delete g_instance;
+    g_instance = nullptr;
+}
+
+const char* ClFileMgr::GetAppFolderPath(_FolderType type)
+{
+    std::memset(m_szPath, 0, sizeof m_szPath);
+    if (type == FOLDER_DATA) std::strncpy(m_szPath, g_fakeDataFolder.c_str(), sizeof m_szPath - 1);
+    return m_szPath;
+}
