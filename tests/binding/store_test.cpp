@@ -3,6 +3,13 @@
 // sub-items and asset types, and the connection's refusals.
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include <climits>
 #include <cstring>
 #include <string>
@@ -498,6 +505,35 @@ TEST(ConnectTest, InitiateRefusesBadStoresWithOneMessageNamingFileAndProblem)
     EXPECT_EQ(Connect(good), 0);
     EXPECT_EQ(ClPelkConnect::Inst()->ExpSysLink(), 0);
     EXPECT_EQ(messages.Count(), 0);
+}
+
+TEST(ConnectTest, InitiateRefusesAStoreThatCannotBeRead)
+{
+    TempFolder folder;
+    std::string path = folder.File("locked.db");
+    BuildFixtureStore(path);
+#ifdef _WIN32
+    // Another program holds the file without sharing it.
+    int n = MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, nullptr, 0);
+    std::wstring wide(n, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, &wide[0], n);
+    HANDLE holder = CreateFileW(wide.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+#else
+    if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop the superuser";
+    ASSERT_EQ(chmod(path.c_str(), 0), 0);
+#endif
+    MessageCapture messages;
+    EXPECT_NE(Connect(path), 0);
+    EXPECT_EQ(messages.Count(), 1);
+    EXPECT_NE(messages.LastText().find(path), std::string::npos) << messages.LastText();
+    EXPECT_NE(messages.LastText().find("cannot be"), std::string::npos) << messages.LastText();
+    Disconnect();
+#ifdef _WIN32
+    CloseHandle(holder);
+#else
+    chmod(path.c_str(), 0644);
+#endif
 }
 
 TEST(ConnectTest, DispMsgNamesTheApplicationForEveryPlaceholder)
