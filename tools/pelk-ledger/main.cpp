@@ -247,6 +247,8 @@ int main(int argc, char** argv)
         args.push_back(s);
     }
     LocalFree(wide);
+    // Output is UTF-8 too; a console shows it as such.
+    SetConsoleOutputCP(CP_UTF8);
 #else
     args.assign(argv, argv + argc);
 #endif
