@@ -23,6 +23,7 @@ TEST(SjisTextTest, ConvertsExactFormsAndRefusesLookAlikes)
         {"circled digit of row 13", u8"\u2460", true, "\x87\x40"},
         {"wave dash (a look-alike only)", u8"\u301C", false, ""},
         {"minus sign (a look-alike only)", u8"\u2212", false, ""},
+        {"yen sign (a look-alike of the backslash byte)", u8"\u00A5", false, ""},
         {"no Shift-JIS form", u8"\U0001F600", false, ""},
         {"broken UTF-8", "\xE8\xA1", false, ""},
     };
