@@ -26,10 +26,15 @@ test-windows:
 	scripts/wine-run --prefix $(CURDIR)/build/windows/wineprefix --prepare
 	ctest --preset windows
 
+# The demo store lives in the build tree unless PELK_LEDGER_STORE names another,
+# so the demo never touches a per-user store.
+DEMO_STORE ?= $(CURDIR)/build/demo/ledger.db
+
 run: deps
 	cmake --preset linux >/dev/null
-	$(CMAKE_BUILD) linux
-	@echo "make run: the export is not built yet; only the text accessor and its tests exist."
+	$(CMAKE_BUILD) linux --target pelk-ledger gk13-export
+	@mkdir -p $(dir $(DEMO_STORE))
+	PELK_LEDGER_STORE=$${PELK_LEDGER_STORE:-$(DEMO_STORE)} tools/gk13-export/make-run.sh build/linux
 
 clean:
 	rm -rf build out
