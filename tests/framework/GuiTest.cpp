@@ -6,6 +6,7 @@
 MessageBoxLog* MessageBoxLog::s_current = nullptr;
 FileDialogLog* FileDialogLog::s_current = nullptr;
 DialogScript* DialogScript::s_current = nullptr;
+RunningDialogScript* RunningDialogScript::s_current = nullptr;
 
 MessageBoxLog::MessageBoxLog()
 {
@@ -128,3 +129,50 @@ std::string WindowText(HWND hwnd)
     return text;
 }
 
+
+namespace {
+BOOL CALLBACK FindDialogWindow(HWND hwnd, LPARAM out)
+{
+    char cls[16] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(hwnd) &&
+        GetWindowLongPtrA(hwnd, DWLP_USER) != 0) {
+        *reinterpret_cast<HWND*>(out) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+RunningDialogScript::RunningDialogScript(std::vector<std::function<void(CDialog&)>> steps)
+    : m_steps(std::move(steps))
+{
+    s_current = this;
+    m_timer = SetTimer(nullptr, 0, 10, &RunningDialogScript::Tick);
+}
+
+RunningDialogScript::~RunningDialogScript()
+{
+    KillTimer(nullptr, m_timer);
+    s_current = nullptr;
+}
+
+void CALLBACK RunningDialogScript::Tick(HWND, UINT, UINT_PTR, DWORD)
+{
+    RunningDialogScript* script = s_current;
+    if (!script) return;
+    HWND hwnd = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindDialogWindow, reinterpret_cast<LPARAM>(&hwnd));
+    if (!hwnd) return;
+    CDialog* dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    if (dialog->IsEnded()) return;
+    if (hwnd != script->m_lastDialog) {
+        script->m_lastDialog = hwnd;
+        ++script->dialogsSeen;
+    }
+    if (script->m_next < script->m_steps.size()) {
+        script->m_steps[script->m_next++](*dialog);
+        return;
+    }
+    dialog->EndDialog(DialogScript::kScriptEnd);
+}

@@ -85,5 +85,25 @@ private:
     UINT_PTR m_timer = 0;
 };
 
+// Like DialogScript, for a dialog that code under test creates itself:
+// each step gets the CDialog that is running modally at that moment (found
+// through its window), and runs only while one is. Dialogs still open after
+// the last step are ended with DialogScript::kScriptEnd. dialogsSeen counts
+// the dialogs met.
+class RunningDialogScript {
+public:
+    explicit RunningDialogScript(std::vector<std::function<void(CDialog&)>> steps);
+    ~RunningDialogScript();
+    int dialogsSeen = 0;
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    static RunningDialogScript* s_current;
+    std::vector<std::function<void(CDialog&)>> m_steps;
+    size_t m_next = 0;
+    HWND m_lastDialog = nullptr;
+    UINT_PTR m_timer = 0;
+};
+
 // The text of a window as Shift-JIS bytes.
 std::string WindowText(HWND hwnd);

@@ -1,0 +1,133 @@
+// The completion report: judges the run by the error log beside the output
+// path. A log with entries is shown in WordPad and, once WordPad has been
+// closed, the tentative-completion message follows; an empty (or missing)
+// log is deleted and the success message names the two data files. A run
+// whose job could not write one of its files whole gets an error message
+// naming that file instead, and every file is left as it is.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/Edition.h"
+#include "app/ExportApp.h"
+#include "framework/File.h"
+#include "framework/MessageBox.h"
+
+namespace {
+
+enum { PATH_SIZE = 261, MESSAGE_SIZE = 1024 };
+
+const char kLogShownText[] =
+    "減価償却情報の出力が一応終了しました。\n\nアプリケーションを終了します。";
+const char kSuccessFormat[] =
+    "減価償却情報の出力が正常に終了しました。\n\n償却資産データ ⇒ %s    \n資産種類データ ⇒ %s    "
+    "\n\nアプリケーションを終了します。";
+const char kFailedFormat[] =
+    "減価償却情報の出力に失敗しました。\n\n次のファイルを書き込めませんでした。\n%s\n\n"
+    "アプリケーションを終了します。";
+
+// path with everything after its last backslash replaced by name (a plain
+// byte search); a path without a backslash stays as it is. Copies that would
+// pass the buffer are cut off.
+void ReplaceFileName(const char* path, const char* name, char* out)
+{
+    std::memset(out, 0, PATH_SIZE);
+    std::strncpy(out, path, PATH_SIZE - 1);
+    char* last = std::strrchr(out, '\\');
+    if (!last) return;
+    size_t room = PATH_SIZE - 1 - static_cast<size_t>(last + 1 - out);
+    std::strncpy(last + 1, name, room);
+}
+
+}  // namespace
+
+void CExportApp::ReportCompletion(const char* outputPath, const char* failedFile)
+{
+    if (failedFile) {
+        char text[MESSAGE_SIZE] = {};
+        std::snprintf(text, sizeof text, kFailedFormat, failedFile);
+        GkMessageBox(nullptr, text, APP_TITLE, MB_ICONEXCLAMATION | MB_OK);
+        return;
+    }
+
+    char logPath[PATH_SIZE];
+    ReplaceFileName(outputPath, AppEdition()->pszLogName, logPath);
+    CFileStatus status;
+    std::memset(&status, 0, sizeof status);
+    CFile::GetStatus(logPath, status);
+
+    if (status.m_size != 0) {
+        char windowsDir[PATH_SIZE] = {};
+        GetWindowsDirectoryA(windowsDir, PATH_SIZE);
+        char folder[PATH_SIZE] = {};
+        folder[0] = windowsDir[0];
+        OSVERSIONINFOA version;
+        std::memset(&version, 0, sizeof version);
+        version.dwOSVersionInfoSize = sizeof version;  // 148
+        if (GetVersionExA(&version)) {
+            std::strcat(folder, version.dwPlatformId == VER_PLATFORM_WIN32_NT
+                                    ? ":\\Program Files\\Windows NT\\Accessories"
+                                    : ":\\Program Files\\Accessories");
+        }
+        char commandLine[MESSAGE_SIZE] = {};
+        std::snprintf(commandLine, sizeof commandLine, "%s\\Wordpad.exe \"%s\"", folder, logPath);
+        RunProcess(commandLine, folder, 1);
+        GkMessageBox(nullptr, kLogShownText, APP_TITLE, MB_ICONINFORMATION | MB_OK);
+        return;
+    }
+
+    // A log that cannot be deleted (held by another program) stays behind;
+    // the export itself went well and is reported so.
+    CFile::Remove(logPath);
+    char typePath[PATH_SIZE];
+    ReplaceFileName(outputPath, "syurui.SSC", typePath);
+    char text[MESSAGE_SIZE] = {};
+    std::snprintf(text, sizeof text, kSuccessFormat, outputPath, typePath);
+    GkMessageBox(nullptr, text, APP_TITLE, MB_ICONINFORMATION | MB_OK);
+}
+
+int CExportApp::RunProcess(char* commandLine, const char* folder, unsigned char wait)
+{
+    STARTUPINFOA startup;
+    std::memset(&startup, 0, sizeof startup);
+    startup.cb = sizeof startup;  // 104 on 64-bit Windows
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process;
+    std::memset(&process, 0, sizeof process);
+    if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
+                        folder, &startup, &process))
+        return 0;
+
+    // Handle what is already queued, for at most a second; never wait here.
+    DWORD deadline = GetTickCount() + 1000;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+        if (static_cast<LONG>(GetTickCount() - deadline) > 0) break;
+    }
+    CloseHandle(process.hThread);
+
+    if (wait == 1) {
+        for (;;) {
+            DWORD result = MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, INFINITE, QS_PAINT);
+            if (result == WAIT_OBJECT_0) break;
+            if (result == WAIT_OBJECT_0 + 1) {
+                while (PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
+                    TranslateMessage(&msg);
+                    DispatchMessageA(&msg);
+                }
+            }
+        }
+    }
+    CloseHandle(process.hProcess);
+
+    if (wait == 1) {
+        // Clicks and keys made while the viewer was open are dropped.
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+    return 1;
+}

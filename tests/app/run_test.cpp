@@ -1,0 +1,184 @@
+// The application's run sequence on real ledger stores: where it stops, what
+// the user sees, and what is written.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/ExportApp.h"
+#include "binding/PelkLink.h"
+#include "dialog/ExportCondDlg.h"
+#include "tests/app/TestStore.h"
+#include "tests/framework/GuiTest.h"
+
+namespace {
+
+const std::vector<TestDataSet> kTwoCompanies = {
+    {"A01", 1, u8"株式会社表示", 20240401, 20250331, 0},
+    {"P99", 2, u8"過去商事", 20200401, 20210331, 99},
+};
+
+std::vector<std::string> g_libraryMessages;
+int RecordLibraryMessage(void*, const char* text, const char*, unsigned int)
+{
+    g_libraryMessages.push_back(text);
+    return IDOK;
+}
+
+class RunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_libraryMessages.clear();
+        ClPelkConnect::SetMessageHook(&RecordLibraryMessage);
+    }
+    void TearDown() override { ClPelkConnect::SetMessageHook(nullptr); }
+
+    // Runs InitInstance and ExitInstance as the entry point does.
+    BOOL Run()
+    {
+        CExportApp app;
+        BOOL result = app.InitInstance();
+        app.ExitInstance();
+        return result;
+    }
+
+    MessageBoxLog boxes;
+};
+
+// After ExitInstance the connection singleton has been released: the next
+// Inst() is a new object without the title set by the run.
+void ExpectConnectionClosed()
+{
+    EXPECT_EQ(nullptr, ClPelkConnect::Inst()->m_pszTitle);
+    EXPECT_FALSE(ClPelkConnect::Inst()->IsInitiated());
+}
+
+TEST_F(RunTest, FailedInitiateStopsBeforeTheDialogAndStillCloses)
+{
+    TestStore store(nullptr, 0);  // no store file at all
+    RunningDialogScript dialogs({});
+    EXPECT_FALSE(Run());
+    EXPECT_EQ(0, dialogs.dialogsSeen);
+    EXPECT_TRUE(boxes.calls.empty());      // nothing from the program itself
+    EXPECT_EQ(1u, g_libraryMessages.size());  // the library's own message
+    EXPECT_TRUE(store.ExportFiles().empty());
+    ExpectConnectionClosed();
+}
+
+TEST_F(RunTest, PastResultsAreRefusedAndNothingIsWritten)
+{
+    TestStore store(&kTwoCompanies, 2);
+    ASSERT_EQ("", store.error);
+    RunningDialogScript dialogs({});
+    EXPECT_FALSE(Run());
+    EXPECT_EQ(0, dialogs.dialogsSeen);  // refused before it was shown
+    ASSERT_EQ(1u, boxes.calls.size());
+    EXPECT_EQ("過去実績データは、連携の対象として使用できません。\n\nアプリケーションを終了します。",
+              boxes.calls[0].text);
+    EXPECT_TRUE(store.ExportFiles().empty());
+    ExpectConnectionClosed();
+}
+
+TEST_F(RunTest, LabelsOfTheSelectedDataSetAndCancel)
+{
+    struct Case {
+        long selected;
+        const char* company;
+        const char* period;
+    };
+    const Case cases[] = {
+        {1, " 株式会社表示", " 2024/04/01～2025/03/31"},
+        {7, " ", " 0000/00/00～0000/00/00"},  // no data set has number 7
+    };
+    for (const Case& c : cases) {
+        boxes.calls.clear();
+        TestStore store(&kTwoCompanies, c.selected);
+        ASSERT_EQ("", store.error);
+        std::string company, period;
+        RunningDialogScript dialogs({
+            [&](CDialog& d) {
+                company = WindowText(d.GetDlgItem(IDC_COMPANY));
+                period = WindowText(d.GetDlgItem(IDC_PERIOD));
+                PostMessageA(d.GetDlgItem(IDC_CANCEL), BM_CLICK, 0, 0);
+            },
+        });
+        EXPECT_FALSE(Run());
+        EXPECT_EQ(1, dialogs.dialogsSeen);
+        EXPECT_EQ(c.company, company);
+        EXPECT_EQ(c.period, period);
+        ASSERT_EQ(1u, boxes.calls.size());  // the cancel message only
+        EXPECT_EQ("｢減価償却｣の集計を中止します。", boxes.calls[0].text);
+        EXPECT_TRUE(store.ExportFiles().empty());
+    }
+}
+
+// Any end code but 1006 exports; an empty log is deleted and the success
+// message names the data file and the asset-type file.
+TEST_F(RunTest, OtherEndCodesExportAndReportSuccess)
+{
+    TestStore store(&kTwoCompanies, 1);
+    ASSERT_EQ("", store.error);
+    std::string path = store.exportFolder + "assets.csv";
+    RunningDialogScript dialogs({
+        [&](CDialog& d) {
+            SetWindowTextA(d.GetDlgItem(IDC_OUTPUT_PATH), path.c_str());
+            d.UpdateData(TRUE);
+            d.EndDialog(1);
+        },
+    });
+    EXPECT_TRUE(Run());
+    std::vector<std::string> files = store.ExportFiles();
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ((std::vector<std::string>{"assets.csv", "syurui.SSC"}), files);
+    ASSERT_EQ(1u, boxes.calls.size());
+    EXPECT_EQ("減価償却情報の出力が正常に終了しました。\n\n償却資産データ ⇒ " + path +
+                  "    \n資産種類データ ⇒ " + store.exportFolder +
+                  "syurui.SSC    \n\nアプリケーションを終了します。",
+              boxes.calls[0].text);
+    EXPECT_EQ(nullptr, boxes.calls[0].owner);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION | MB_OK), boxes.calls[0].flags);
+    ExpectConnectionClosed();
+}
+
+// A data file the job cannot create must not be reported as a success.
+TEST_F(RunTest, AFileThatCannotBeWrittenIsReportedByName)
+{
+    TestStore store(&kTwoCompanies, 1);
+    ASSERT_EQ("", store.error);
+    std::string path = store.exportFolder + "missing\\assets.csv";
+    RunningDialogScript dialogs({
+        [&](CDialog& d) {
+            SetWindowTextA(d.GetDlgItem(IDC_OUTPUT_PATH), path.c_str());
+            PostKeyDown(d.GetDlgItem(IDC_OUTPUT_PATH), VK_F12);
+        },
+    });
+    EXPECT_TRUE(Run());
+    ASSERT_EQ(1u, boxes.calls.size());
+    const std::string& text = boxes.calls[0].text;
+    EXPECT_EQ(0u, text.find("減価償却情報の出力に失敗しました。")) << text;
+    EXPECT_NE(std::string::npos, text.find(path)) << text;
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION | MB_OK), boxes.calls[0].flags);
+}
+
+TEST(LabelTextTest, Labels)
+{
+    StDATAINFO info = {};
+    info.lPeriodStart = 20240401;
+    info.lPeriodEnd = 20250331;
+    strcpy(info.szCompanyName, "表計算");
+    EXPECT_STREQ(" 表計算", CExportApp::GetLabelText(0, &info));
+    const char* period = CExportApp::GetLabelText(1, &info);
+    EXPECT_STREQ(" 2024/04/01\x81\x60" "2025/03/31", period);  // full-width wave dash
+    EXPECT_STREQ("", CExportApp::GetLabelText(2, &info));
+    EXPECT_STREQ("", CExportApp::GetLabelText(0, nullptr));
+    // A name that fills its field does not run past the label buffer.
+    memset(info.szCompanyName, 'A', sizeof info.szCompanyName - 1);
+    info.szCompanyName[sizeof info.szCompanyName - 1] = '\0';
+    EXPECT_EQ(255u, strlen(CExportApp::GetLabelText(0, &info)));
+}
+
+}  // namespace
