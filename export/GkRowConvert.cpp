@@ -103,24 +103,58 @@ bool PeriodIsEntered(const StKOTEISHISANINFO& a, const StKOTEINENINFO& y)
     return false;
 }
 
+// Decimal digits of m, written backwards from end; answers where they start.
+char* Digits(uint64_t m, char* end)
+{
+    do {
+        *--end = static_cast<char>('0' + m % 10);
+        m /= 10;
+    } while (m != 0);
+    return end;
+}
+
 // Decimal text of v / 10000 truncated toward zero, "-" only when that integer
 // part is negative. out holds at least 48 bytes.
+size_t YenText(int64_t v, char* out)
+{
+    uint64_t m = v < 0 ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v);
+    m /= 10000;
+    char buffer[24];
+    char* start = Digits(m, buffer + sizeof buffer);
+    size_t length = 0;
+    if (v < 0 && m != 0)
+        out[length++] = '-';
+    size_t n = static_cast<size_t>(buffer + sizeof buffer - start);
+    memcpy(out + length, start, n);
+    length += n;
+    out[length] = '\0';
+    return length;
+}
+
+// The same for a sum of three amounts, which may leave the 64-bit range.
 size_t YenText(__int128 v, char* out)
 {
     __int128 i = v / 10000;
     bool negative = i < 0;
     unsigned __int128 m = negative ? -static_cast<unsigned __int128>(i) : static_cast<unsigned __int128>(i);
-    char digits[48];
-    size_t n = 0;
-    do {
-        digits[n++] = static_cast<char>('0' + static_cast<int>(m % 10));
-        m /= 10;
-    } while (m != 0);
+    const uint64_t kChunk = 10000000000000000000ull;  // 10^19
+    char buffer[48];
+    char* end = buffer + sizeof buffer;
+    char* start;
+    if (m >= kChunk) {
+        start = Digits(static_cast<uint64_t>(m % kChunk), end);
+        while (start > end - 19)
+            *--start = '0';
+        start = Digits(static_cast<uint64_t>(m / kChunk), start);
+    } else {
+        start = Digits(static_cast<uint64_t>(m), end);
+    }
     size_t length = 0;
     if (negative)
         out[length++] = '-';
-    while (n > 0)
-        out[length++] = digits[--n];
+    size_t n = static_cast<size_t>(end - start);
+    memcpy(out + length, start, n);
+    length += n;
     out[length] = '\0';
     return length;
 }
