@@ -1,0 +1,42 @@
+#!/bin/bash
+# End to end: the real program under Wine on a demo ledger store, driven by
+# key strokes on the X display: type an output path, F12, confirm the
+# completion message; then the asset data file and the asset-type file must
+# be in the folder and the (empty) error log gone.
+#   end_to_end.sh WINE_RUN... -- PROGRAM.exe PELK_LEDGER.exe WORK_DIR
+set -u
+cmd=()
+while [ "$1" != -- ]; do cmd+=("$1"); shift; done
+shift
+program=$1 ledger=$2 work=$3
+export DISPLAY=${DISPLAY:-:${GK_XVFB_DISPLAY:-77}}
+
+rm -rf "$work" && mkdir -p "$work/out"
+export PELK_LEDGER_STORE="Z:${work//\//\\}\\ledger.db"
+"${cmd[@]}" "$ledger" demo >/dev/null 2>&1 || { echo "no demo store"; exit 1; }
+
+"${cmd[@]}" "$program" </dev/null >/dev/null 2>&1 &
+runner=$!
+fail() { echo "FAIL: $*"; kill "$runner" 2>/dev/null; exit 1; }
+
+dialog=$(timeout 30 xdotool search --sync --onlyvisible --name '^減価償却 - 集計条件$' | head -1)
+[ -n "$dialog" ] || fail "the dialog did not appear"
+sleep 0.3
+/usr/bin/import -window root -crop 600x300+0+0 +repage "$work/dialog.png" 2>/dev/null
+xdotool windowfocus --sync "$dialog"
+xdotool key ctrl+a
+xdotool type --delay 10 "Z:${work//\//\\}\\out\\assets.csv"
+xdotool key F12
+
+box=$(timeout 30 xdotool search --sync --onlyvisible --name '^減価償却$' | head -1)
+[ -n "$box" ] || fail "no completion message"
+xdotool windowfocus --sync "$box"
+xdotool key Return
+for _ in $(seq 100); do kill -0 "$runner" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$runner" 2>/dev/null && fail "the program did not end"
+
+[ -s "$work/out/assets.csv" ] || fail "no asset data file"
+[ -s "$work/out/syurui.SSC" ] || fail "no asset-type file"
+[ ! -e "$work/out/PelkAlderGk13SysErr.txt" ] || fail "the empty error log was not deleted"
+head -c 200 "$work/out/assets.csv" | iconv -f CP932 -t UTF-8 | head -3
+echo "PASS"
