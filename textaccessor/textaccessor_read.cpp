@@ -151,168 +151,158 @@ long ClTextAccessor::_InitOfs_Tab(const char* line, StREADOFFSETINFO* ofs)
     return _InitOfs_Delimited(line, ofs, '\t');
 }
 
-// The scanner shared by comma and tab mode. States: 0 before a field, 1 inside
-// quotes, 2 inside an unquoted field, 3 after a field. In tab mode the tab is
-// the separator, so only spaces count as blanks around fields and a space
-// always ends an unquoted field.
-long ClTextAccessor::_InitOfs_Delimited(const char* line, StREADOFFSETINFO* ofs, char separator)
-{
-    const bool tabMode = separator == '\t';
-    const char expected = m_eQuote == QUOTE_SINGLE ? '\'' : m_eQuote == QUOTE_DOUBLE ? '"' : '\0';
-    auto skippable = [tabMode](char c) { return tabMode ? c == ' ' : IsBlank(c); };
+namespace {
 
+// What the splitters share: the fields found so far (at most
+// TA_MAX_READ_ITEMS), and the field being scanned. States: 0 before a field,
+// 1 inside quotes, 2 inside an unquoted field, 3 after a field.
+struct FieldScan {
+    StREADOFFSETINFO* ofs;
+    char expected;  // the quote of the quote mode; none: either quote opens a field
     long found = 0;
-    auto add = [&](const char* text, long length) {
+    int state = 0;
+    char closing = '\0';
+    const char* start = nullptr;
+
+    bool Add(const char* text, long length)
+    {
         if (found >= TA_MAX_READ_ITEMS)
             return false;
         ofs[found].text = text;
         ofs[found].length = static_cast<int32_t>(length);
         ++found;
         return true;
-    };
+    }
 
-    int state = 0;
-    char closing = '\0';
-    const char* start = nullptr;
-    long trailing = 0;
+    // A field starts at p: quoted when it opens with a quote character, which
+    // must then be the mode's quote and closes it again.
+    bool Open(const char* p)
+    {
+        if (IsQuote(*p)) {
+            if (expected != '\0' && *p != expected)
+                return false;
+            closing = *p;
+            start = p + 1;
+            state = 1;
+        } else {
+            start = p;
+            state = 2;
+        }
+        return true;
+    }
+
+    // One byte inside quotes; false at the end of the line (never closed).
+    bool Quoted(const char* p)
+    {
+        if (*p == '\0')
+            return false;
+        if (*p == closing) {
+            state = 3;
+            return Add(start, p - start);
+        }
+        return true;
+    }
+};
+
+char ExpectedQuote(_Quote quote)
+{
+    return quote == QUOTE_SINGLE ? '\'' : quote == QUOTE_DOUBLE ? '"' : '\0';
+}
+
+}  // namespace
+
+// The scanner shared by comma and tab mode. In tab mode the tab is the
+// separator, so only spaces count as blanks around fields and a space always
+// ends an unquoted field.
+long ClTextAccessor::_InitOfs_Delimited(const char* line, StREADOFFSETINFO* ofs, char separator)
+{
+    const bool tabMode = separator == '\t';
+    auto skippable = [tabMode](char c) { return tabMode ? c == ' ' : IsBlank(c); };
+    FieldScan scan{ofs, ExpectedQuote(m_eQuote)};
+    long trailing = 0;  // blanks kept at the end of an unquoted field (space flag)
     for (const char* p = line;; ++p) {
         const char c = *p;
-        switch (state) {
+        switch (scan.state) {
         case 0:
-            if (c == '\0') {
-                if (!add(nullptr, 0))
-                    return TA_READ_MISMATCH;
-                goto finish;
-            }
+            if (c == '\0')
+                return scan.Add(nullptr, 0) && scan.found == _GetItemNum() ? 0 : TA_READ_MISMATCH;
             if (c == separator) {
-                if (!add(nullptr, 0))
+                if (!scan.Add(nullptr, 0))
                     return TA_READ_MISMATCH;
-            } else if (skippable(c)) {
-            } else if (IsQuote(c)) {
-                if (expected != '\0' && c != expected)
+            } else if (!skippable(c)) {
+                if (!scan.Open(p))
                     return TA_READ_MISMATCH;
-                closing = c;
-                start = p + 1;
-                state = 1;
-            } else {
-                start = p;
                 trailing = 0;
-                state = 2;
             }
             break;
         case 1:
-            if (c == '\0')
+            if (!scan.Quoted(p))
                 return TA_READ_MISMATCH;
-            if (c == closing) {
-                if (!add(start, p - start))
-                    return TA_READ_MISMATCH;
-                state = 3;
-            }
             break;
         case 2:
-            if (c == '\0') {
-                if (!add(start, p - start))
-                    return TA_READ_MISMATCH;
-                goto finish;
-            }
+            if (c == '\0')
+                return scan.Add(scan.start, p - scan.start) && scan.found == _GetItemNum() ? 0 : TA_READ_MISMATCH;
             if (c == separator) {
-                if (!add(start, p - start - trailing))
+                if (!scan.Add(scan.start, p - scan.start - trailing))
                     return TA_READ_MISMATCH;
-                state = 0;
+                scan.state = 0;
             } else if (IsQuote(c)) {
                 return TA_READ_MISMATCH;
             } else if (tabMode ? c == ' ' : (IsBlank(c) && m_nSpaceFlag == 0)) {
-                if (!add(start, p - start))
+                if (!scan.Add(scan.start, p - scan.start))
                     return TA_READ_MISMATCH;
-                state = 3;
-            } else if (IsBlank(c)) {
-                ++trailing;
+                scan.state = 3;
             } else {
-                trailing = 0;
+                trailing = IsBlank(c) ? trailing + 1 : 0;
             }
             break;
         default:
             if (c == '\0')
-                goto finish;
+                return scan.found == _GetItemNum() ? 0 : TA_READ_MISMATCH;
             if (c == separator)
-                state = 0;
+                scan.state = 0;
             else if (!skippable(c))
                 return TA_READ_MISMATCH;
             break;
         }
     }
-finish:
-    return found == _GetItemNum() ? 0 : TA_READ_MISMATCH;
 }
 
 // Fields separated by runs of blanks: no empty fields between fields, and an
 // empty (or blank) line is one empty field.
 long ClTextAccessor::_InitOfs_Space(const char* line, StREADOFFSETINFO* ofs)
 {
-    const char expected = m_eQuote == QUOTE_SINGLE ? '\'' : m_eQuote == QUOTE_DOUBLE ? '"' : '\0';
-    long found = 0;
-    auto add = [&](const char* text, long length) {
-        if (found >= TA_MAX_READ_ITEMS)
-            return false;
-        ofs[found].text = text;
-        ofs[found].length = static_cast<int32_t>(length);
-        ++found;
-        return true;
-    };
-
-    int state = 0;
-    char closing = '\0';
-    const char* start = nullptr;
+    FieldScan scan{ofs, ExpectedQuote(m_eQuote)};
     for (const char* p = line;; ++p) {
         const char c = *p;
-        switch (state) {
+        switch (scan.state) {
         case 0:
         case 3:
             if (c == '\0') {
-                if (state == 0 && !add(nullptr, 0))
+                if (scan.state == 0 && !scan.Add(nullptr, 0))
                     return TA_READ_MISMATCH;
-                goto finish;
+                return scan.found == _GetItemNum() ? 0 : TA_READ_MISMATCH;
             }
-            if (IsBlank(c))
-                break;
-            if (IsQuote(c)) {
-                if (expected != '\0' && c != expected)
-                    return TA_READ_MISMATCH;
-                closing = c;
-                start = p + 1;
-                state = 1;
-            } else {
-                start = p;
-                state = 2;
-            }
+            if (!IsBlank(c) && !scan.Open(p))
+                return TA_READ_MISMATCH;
             break;
         case 1:
-            if (c == '\0')
+            if (!scan.Quoted(p))
                 return TA_READ_MISMATCH;
-            if (c == closing) {
-                if (!add(start, p - start))
-                    return TA_READ_MISMATCH;
-                state = 3;
-            }
             break;
         default:
-            if (c == '\0') {
-                if (!add(start, p - start))
-                    return TA_READ_MISMATCH;
-                goto finish;
-            }
+            if (c == '\0')
+                return scan.Add(scan.start, p - scan.start) && scan.found == _GetItemNum() ? 0 : TA_READ_MISMATCH;
             if (IsQuote(c))
                 return TA_READ_MISMATCH;
             if (IsBlank(c)) {
-                if (!add(start, p - start))
+                if (!scan.Add(scan.start, p - scan.start))
                     return TA_READ_MISMATCH;
-                state = 3;
+                scan.state = 3;
             }
             break;
         }
     }
-finish:
-    return found == _GetItemNum() ? 0 : TA_READ_MISMATCH;
 }
 
 long ClTextAccessor::ReadItem(long /*position*/, long item, const char* text, long length)
