@@ -19,6 +19,7 @@ namespace {
 const std::vector<TestDataSet> kTwoCompanies = {
     {"A01", 1, u8"株式会社表示", 20240401, 20250331, 0},
     {"P99", 2, u8"過去商事", 20200401, 20210331, 99},
+    {"A02", 1, u8"同番号商事", 20230101, 20231231, 0},  // same number as A01, walked later
 };
 
 std::vector<std::string> g_libraryMessages;
@@ -61,7 +62,13 @@ TEST_F(RunTest, FailedInitiateStopsBeforeTheDialogAndStillCloses)
 {
     TestStore store(nullptr, 0);  // no store file at all
     RunningDialogScript dialogs({});
-    EXPECT_FALSE(Run());
+    CExportApp app;
+    EXPECT_FALSE(app.InitInstance());
+    // The connection was set up for this edition before Initiate.
+    EXPECT_STREQ("減価償却", ClPelkConnect::Inst()->m_pszTitle);
+    EXPECT_EQ(ClSysEnvMgr::APPTYPE_ALDER, ClPelkConnect::Inst()->GetAppType());
+    EXPECT_EQ(3, ClPelkConnect::Inst()->GetUseDataType());
+    app.ExitInstance();
     EXPECT_EQ(0, dialogs.dialogsSeen);
     EXPECT_TRUE(boxes.calls.empty());      // nothing from the program itself
     EXPECT_EQ(1u, g_libraryMessages.size());  // the library's own message
@@ -91,7 +98,7 @@ TEST_F(RunTest, LabelsOfTheSelectedDataSetAndCancel)
         const char* period;
     };
     const Case cases[] = {
-        {1, " 株式会社表示", " 2024/04/01～2025/03/31"},
+        {1, " 株式会社表示", " 2024/04/01～2025/03/31"},  // A01, not the later A02
         {7, " ", " 0000/00/00～0000/00/00"},  // no data set has number 7
     };
     for (const Case& c : cases) {
