@@ -1,16 +1,76 @@
-// The output paths remembered per user and data set.
+// The output paths remembered per user and data set, in the settings file of
+// the accounting system's settings folder (folder type 1). The file is named
+// after the program file with the extension .env, so each edition keeps its
+// own ("PelkAlder17ToGk13.env" beside the settings of edition Alder).
 //
-// Not yet here: the settings file. Until it is added nothing is remembered:
-// Load never finds a path (the dialog proposes its default) and Save stores
-// nothing.
-#include "dialog/ExportCondDlg.h"
+// LoadRememberedPath proposes the path of the current user and data set;
+// SaveRememberedPath stores the path of this run, creating the settings
+// folder when it is missing. Neither shows a message: a failure only means
+// that the default path is proposed next time.
+#include <windows.h>
 
-int CExportCondDlg::LoadRememberedPath(char*)
+#include <cstring>
+#include <string>
+
+#include "binding/PelkFileMgr.h"
+#include "dialog/ExportCondDlg.h"
+#include "dialog/PathText.h"
+#include "dialog/RememberedPathFile.h"
+
+namespace {
+
+// Base name of the program file with .env in place of its extension.
+std::string SettingsFileName()
 {
-    return 0;
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, program, MAX_PATH - 1);
+    std::string name = program;
+    size_t separator = std::string::npos;
+    for (size_t i = 0; i < name.size();) {
+        bool lead = IsDBCSLeadByte(static_cast<BYTE>(name[i])) && i + 1 < name.size();
+        if (!lead && name[i] == '\\') separator = i;
+        i += lead ? 2 : 1;
+    }
+    if (separator != std::string::npos) name.erase(0, separator + 1);
+    size_t dot = name.rfind('.');
+    if (dot != std::string::npos) name.erase(dot);
+    return name + ".env";
 }
 
-int CExportCondDlg::SaveRememberedPath(const char*)
+// The settings folder (ending in a backslash) or "" when there is none.
+std::string SettingsFolder()
 {
-    return 0;
+    const char* folder = ClFileMgr::Inst()->GetAppFolderPath(ClFileMgr::FOLDER_SETTINGS);
+    return folder ? folder : "";
+}
+
+// Folder and file name joined, or "" when the result exceeds 260 bytes.
+std::string SettingsFilePath(const std::string& folder)
+{
+    std::string path = folder + SettingsFileName();
+    return path.size() < GK_PATH_SIZE ? path : std::string();
+}
+
+}  // namespace
+
+int CExportCondDlg::LoadRememberedPath(char* path)
+{
+    std::string filePath = SettingsFilePath(SettingsFolder());
+    if (filePath.empty()) return 0;
+    return ReadRememberedPath(filePath.c_str(),
+                              MakeRememberedPathKey(m_szUserID, m_lSelectedNo1, m_lSelectedNo2),
+                              path);
+}
+
+int CExportCondDlg::SaveRememberedPath(const char* path)
+{
+    std::string folder = SettingsFolder();
+    if (folder.empty() || folder.size() >= GK_PATH_SIZE) return 0;
+    if (!IsExistingFolder(folder.c_str()) && !CreateFolderLevels(folder.c_str())) return 0;
+
+    std::string filePath = SettingsFilePath(folder);
+    if (filePath.empty()) return 0;
+    return WriteRememberedPath(filePath.c_str(),
+                               MakeRememberedPathKey(m_szUserID, m_lSelectedNo1, m_lSelectedNo2),
+                               path);
 }
