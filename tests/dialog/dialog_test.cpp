@@ -205,11 +205,16 @@ TEST_F(ExportCondDlgTest, ExecuteKeys)
         {"Ctrl+Enter in the path field", IDC_OUTPUT_PATH, VK_RETURN, false, true,
          DialogScript::kScriptEnd},
     };
+    // A new file in an existing folder: a path that execute accepts at once.
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string path = std::string(temp) + "gk_dialog_execute.csv";
+    DeleteFileA(path.c_str());
     for (const Case& c : cases) {
         CExportCondDlg dlg;
         DialogScript script(dlg, {
             [&] {
-                SetWindowTextA(Item(dlg, IDC_OUTPUT_PATH), "C:\\out\\a.csv");
+                SetWindowTextA(Item(dlg, IDC_OUTPUT_PATH), path.c_str());
                 SetFocus(Item(dlg, c.target));
                 SetModifiers(c.shift, c.ctrl, false);
                 PostKeyDown(Item(dlg, c.target), c.key);
@@ -217,7 +222,7 @@ TEST_F(ExportCondDlgTest, ExecuteKeys)
             [&] { SetModifiers(false, false, false); },
         });
         EXPECT_EQ(c.endCode, dlg.DoModal()) << c.name;
-        if (c.endCode == IDC_EXECUTE) EXPECT_STREQ("C:\\out\\a.csv", dlg.m_strOutputPath) << c.name;
+        if (c.endCode == IDC_EXECUTE) EXPECT_STREQ(path.c_str(), dlg.m_strOutputPath) << c.name;
         EXPECT_TRUE(boxes.calls.empty()) << c.name;
         EXPECT_TRUE(files.calls.empty()) << c.name;
     }
