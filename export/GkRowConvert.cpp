@@ -506,8 +506,9 @@ void ClGkWriter::PutPeriodDepreciation(const StKOTEINENINFO& y)
 }
 
 // Columns 13 and 14 from the quantity text: a number and a unit of up to four
-// bytes behind it. The number is rounded in two stages (to four, then to two
-// decimals), as the ledger's own quantity display does.
+// bytes behind it. The number is rounded in two stages, to four and then to
+// two decimals; both stages show in the result (1.23495 gives 1.24, 1.005
+// gives 1.01 although its nearest double lies below 1.005).
 void ClGkWriter::PutQuantity(const char* text, size_t n)
 {
     size_t u = 0;
