@@ -8,6 +8,7 @@
 #include "binding/PelkLink.h"
 #include "dialog/ExportCondDlg.h"
 #include "export/GkExport.h"
+#include "framework/Mbcs.h"
 
 const char APP_TITLE[] = "減価償却";
 
@@ -120,10 +121,19 @@ const char* CExportApp::GetLabelText(short kind, const StDATAINFO* info)
     std::memset(label, 0, sizeof label);
     if (!info) return label;
     if (kind == 0) {
-        // The name field ends before its last byte; copy no more than it holds.
-        std::snprintf(label, sizeof label, " %.*s",
-                      static_cast<int>(strnlen(info->szCompanyName, sizeof info->szCompanyName)),
-                      info->szCompanyName);
+        // A name that fills its field does not fit the label: it is cut at
+        // the last whole character that does.
+        const char* name = info->szCompanyName;
+        size_t room = sizeof label - 2;  // after the space, before the NUL
+        size_t length = 0;
+        size_t limit = strnlen(name, sizeof info->szCompanyName);
+        while (length < limit) {
+            size_t step = gkfw::CharLength(name + length);
+            if (length + step > room || length + step > limit) break;
+            length += step;
+        }
+        label[0] = ' ';
+        std::memcpy(label + 1, name, length);
     } else if (kind == 1) {
         const int32_t s = info->lPeriodStart;
         const int32_t e = info->lPeriodEnd;

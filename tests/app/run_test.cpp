@@ -193,7 +193,12 @@ TEST(LabelTextTest, Labels)
     EXPECT_STREQ(" 2024/04/01\x81\x60" "2025/03/31", period);  // full-width wave dash
     EXPECT_STREQ("", CExportApp::GetLabelText(2, &info));
     EXPECT_STREQ("", CExportApp::GetLabelText(0, nullptr));
-    // A name that fills its field does not run past the label buffer.
+    // A name that fills its field is cut to the label buffer, never inside a
+    // double-byte character: A and 129 times 表 (259 bytes) keep 126 of them.
+    std::string name = "A";
+    for (int i = 0; i < 129; ++i) name += "表";
+    strcpy(info.szCompanyName, name.c_str());
+    EXPECT_EQ(" " + name.substr(0, 253), CExportApp::GetLabelText(0, &info));
     memset(info.szCompanyName, 'A', sizeof info.szCompanyName - 1);
     info.szCompanyName[sizeof info.szCompanyName - 1] = '\0';
     EXPECT_EQ(255u, strlen(CExportApp::GetLabelText(0, &info)));
