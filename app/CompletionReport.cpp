@@ -58,20 +58,9 @@ void CExportApp::ReportCompletion(const char* outputPath, const char* failedFile
     CFile::GetStatus(logPath, status);
 
     if (status.m_size != 0) {
-        char windowsDir[PATH_SIZE] = {};
-        GetWindowsDirectoryA(windowsDir, PATH_SIZE);
-        char folder[PATH_SIZE] = {};
-        folder[0] = windowsDir[0];
-        OSVERSIONINFOA version;
-        std::memset(&version, 0, sizeof version);
-        version.dwOSVersionInfoSize = sizeof version;  // 148
-        if (GetVersionExA(&version)) {
-            std::strcat(folder, version.dwPlatformId == VER_PLATFORM_WIN32_NT
-                                    ? ":\\Program Files\\Windows NT\\Accessories"
-                                    : ":\\Program Files\\Accessories");
-        }
-        char commandLine[MESSAGE_SIZE] = {};
-        std::snprintf(commandLine, sizeof commandLine, "%s\\Wordpad.exe \"%s\"", folder, logPath);
+        char commandLine[VIEWER_COMMAND_SIZE];
+        char folder[PATH_SIZE];
+        BuildViewerCommand(logPath, commandLine, folder);
         RunProcess(commandLine, folder, 1);
         GkMessageBox(nullptr, kLogShownText, APP_TITLE, MB_ICONINFORMATION | MB_OK);
         return;
@@ -85,6 +74,26 @@ void CExportApp::ReportCompletion(const char* outputPath, const char* failedFile
     char text[MESSAGE_SIZE] = {};
     std::snprintf(text, sizeof text, kSuccessFormat, outputPath, typePath);
     GkMessageBox(nullptr, text, APP_TITLE, MB_ICONINFORMATION | MB_OK);
+}
+
+void CExportApp::BuildViewerCommand(const char* logPath, char* commandLine, char* folder)
+{
+    // The drive of the Windows folder, then the accessories folder of the
+    // system family.
+    char windowsDir[PATH_SIZE] = {};
+    GetWindowsDirectoryA(windowsDir, PATH_SIZE);
+    std::memset(folder, 0, PATH_SIZE);
+    folder[0] = windowsDir[0];
+    OSVERSIONINFOA version;
+    std::memset(&version, 0, sizeof version);
+    version.dwOSVersionInfoSize = sizeof version;  // 148
+    if (GetVersionExA(&version)) {
+        std::strcat(folder, version.dwPlatformId == VER_PLATFORM_WIN32_NT
+                                ? ":\\Program Files\\Windows NT\\Accessories"
+                                : ":\\Program Files\\Accessories");
+    }
+    std::memset(commandLine, 0, VIEWER_COMMAND_SIZE);
+    std::snprintf(commandLine, VIEWER_COMMAND_SIZE, "%s\\Wordpad.exe \"%s\"", folder, logPath);
 }
 
 int CExportApp::RunProcess(char* commandLine, const char* folder, unsigned char wait)

@@ -41,6 +41,12 @@ public:
     // then the run is reported as failed and the files are kept as they are.
     void ReportCompletion(const char* outputPath, const char* failedFile);
 
+    // The viewer's command line for logPath (VIEWER_COMMAND_SIZE bytes) and
+    // its folder (261 bytes): WordPad of the system's accessories folder,
+    // with the log's path in double quotes.
+    enum { VIEWER_COMMAND_SIZE = 1024 };
+    static void BuildViewerCommand(const char* logPath, char* commandLine, char* folder);
+
     // The file the job could not write whole, or null (see ClGkExport).
     static const char* FailedFileOf(ClGkExport& job);
 

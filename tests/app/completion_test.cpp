@@ -19,7 +19,8 @@ protected:
     {
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
-        folder = std::string(temp) + "gk_report_" + std::to_string(GetCurrentProcessId()) + "\\";
+        // A space in the folder: WordPad opens the log only when its path is quoted.
+        folder = std::string(temp) + "gk report " + std::to_string(GetCurrentProcessId()) + "\\";
         CreateDirectoryA(folder.c_str(), nullptr);
         output = folder + "assets.csv";
         log = folder + "PelkAlderGk13SysErr.txt";
@@ -130,6 +131,15 @@ TEST_F(CompletionTest, LogWithEntriesIsShownInWordPadBeforeTheMessage)
               boxes.calls[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION | MB_OK), boxes.calls[0].flags);
     EXPECT_TRUE(LogExists());
+}
+
+TEST_F(CompletionTest, ViewerCommandQuotesTheLogPath)
+{
+    char command[CExportApp::VIEWER_COMMAND_SIZE];
+    char start[261];
+    CExportApp::BuildViewerCommand(log.c_str(), command, start);
+    EXPECT_STREQ("C:\\Program Files\\Windows NT\\Accessories", start);
+    EXPECT_EQ(std::string(start) + "\\Wordpad.exe \"" + log + "\"", command);
 }
 
 TEST_F(CompletionTest, RunProcessReportsAProgramThatCannotStart)
