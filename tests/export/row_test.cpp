@@ -309,6 +309,18 @@ TEST(RowTexts, AssetCodeIsCutAndFilledToSixCharacters)
     EXPECT_EQ(r.Field(0), "0ABCDE");
 }
 
+TEST(RowTexts, TextsThatFillTheirWholeRoomAreReadInFull)
+{
+    FixtureAsset a = NewAsset("ABCDEFGHIJKLMNO", 5);  // 15 bytes and the NUL
+    SetText(a.asset.quantityText, "12345678");        // 8 bytes and the NUL
+    a.asset.revisedAcquisitionCost = Yen(123456);     // the record's last 8 bytes
+    ConvertedRow row = ConvertOne(a);
+    EXPECT_EQ(row.Field(0), "JKLMNO");
+    EXPECT_NE(row.log.find("資産コード｢ABCDEFGHIJKLMNO｣"), std::string::npos);
+    EXPECT_EQ(row.Field(13), "12345678.00");
+    EXPECT_EQ(row.Field(41), "123456");
+}
+
 TEST(RowTexts, MemoIsSplitIntoTwoLinesOfTwentyBytes)
 {
     struct {
