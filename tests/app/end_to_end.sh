@@ -3,17 +3,23 @@
 # key strokes on the X display: type an output path, F12, confirm the
 # completion message; then the asset data file and the asset-type file must
 # be in the folder and the (empty) error log gone.
-#   end_to_end.sh WINE_RUN... -- PROGRAM.exe PELK_LEDGER.exe WORK_DIR
+# With "log" as the last argument the data set with value problems is
+# selected: WordPad must show the log, the message must wait until WordPad
+# is closed, and the log must stay.
+#   end_to_end.sh WINE_RUN... -- PROGRAM.exe PELK_LEDGER.exe WORK_DIR [log]
 set -u
 cmd=()
 while [ "$1" != -- ]; do cmd+=("$1"); shift; done
 shift
-program=$1 ledger=$2 work=$3
+program=$1 ledger=$2 work=$3 mode=${4:-clean}
 export DISPLAY=${DISPLAY:-:${GK_XVFB_DISPLAY:-77}}
 
 rm -rf "$work" && mkdir -p "$work/out"
 export PELK_LEDGER_STORE="Z:${work//\//\\}\\ledger.db"
 "${cmd[@]}" "$ledger" demo >/dev/null 2>&1 || { echo "no demo store"; exit 1; }
+if [ "$mode" = log ]; then
+  "${cmd[@]}" "$ledger" select 2 >/dev/null 2>&1 || { echo "cannot select data set 2"; exit 1; }
+fi
 
 "${cmd[@]}" "$program" </dev/null >/dev/null 2>&1 &
 runner=$!
@@ -28,6 +34,15 @@ xdotool key ctrl+a
 xdotool type --delay 10 "Z:${work//\//\\}\\out\\assets.csv"
 xdotool key F12
 
+if [ "$mode" = log ]; then
+  viewer=$(timeout 30 xdotool search --sync --onlyvisible --name 'PelkAlderGk13SysErr' | head -1)
+  [ -n "$viewer" ] || fail "WordPad did not show the log"
+  sleep 1
+  xdotool search --onlyvisible --name '^減価償却$' >/dev/null && fail "the message came before WordPad closed"
+  xdotool windowfocus --sync "$viewer"
+  xdotool key alt+F4
+  [ -s "$work/out/PelkAlderGk13SysErr.txt" ] || fail "no error log"
+fi
 box=$(timeout 30 xdotool search --sync --onlyvisible --name '^減価償却$' | head -1)
 [ -n "$box" ] || fail "no completion message"
 xdotool windowfocus --sync "$box"
@@ -37,6 +52,11 @@ kill -0 "$runner" 2>/dev/null && fail "the program did not end"
 
 [ -s "$work/out/assets.csv" ] || fail "no asset data file"
 [ -s "$work/out/syurui.SSC" ] || fail "no asset-type file"
-[ ! -e "$work/out/PelkAlderGk13SysErr.txt" ] || fail "the empty error log was not deleted"
+if [ "$mode" = log ]; then
+  [ -s "$work/out/PelkAlderGk13SysErr.txt" ] || fail "the error log is gone"
+  grep -c . "$work/out/PelkAlderGk13SysErr.txt" | sed 's/^/log lines: /'
+else
+  [ ! -e "$work/out/PelkAlderGk13SysErr.txt" ] || fail "the empty error log was not deleted"
+fi
 head -c 200 "$work/out/assets.csv" | iconv -f CP932 -t UTF-8 | head -3
 echo "PASS"
