@@ -2,6 +2,7 @@
 
 #include <winioctl.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -52,4 +53,22 @@ bool DefineWineDrive(char letter, UINT type, const char* unixFolder)
     root[0] = static_cast<char>(header->letter - 'a' + 'A');
     // Removing a letter that has no drive is refused, and fine.
     return (ok || remove) && GetDriveTypeA(root) == (remove ? DRIVE_NO_ROOT_DIR : type);
+}
+
+std::string DefineWineShare(const char* server, const char* share)
+{
+    // Wine resolves \\server\share through <prefix>/dosdevices/unc/server/share;
+    // the prefix's own folder is reachable on drive Z:, the Unix root.
+    const char* prefix = std::getenv("WINEPREFIX");
+    if (!prefix || prefix[0] != '/') return std::string();
+    std::string folder = std::string("Z:") + prefix + "/dosdevices/unc/" + server + "/" + share;
+    for (char& c : folder)
+        if (c == '/') c = '\\';
+    for (size_t at = folder.find('\\', 3); at != std::string::npos; at = folder.find('\\', at + 1))
+        CreateDirectoryA(folder.substr(0, at).c_str(), nullptr);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    std::string unc = std::string("\\\\") + server + "\\" + share;
+    DWORD attributes = GetFileAttributesA(unc.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) ? unc
+                                                                                           : std::string();
 }

@@ -209,6 +209,30 @@ TEST_F(ExecuteTest, ExistingFileIsOverwrittenOnlyWithYes)
     EXPECT_EQ("old content", ReadFileBytes(path));  // untouched until the export
 }
 
+// A network path is tested for its characters after the two leading
+// backslashes and for access on its server and share part; missing folders
+// below the share are created like any other.
+TEST_F(ExecuteTest, NetworkPathsOnAShare)
+{
+    const std::string share = DefineWineShare("gkserver", "gkshare");
+    ASSERT_EQ("\\\\gkserver\\gkshare", share);
+    TestFolder onShare(share + "\\");
+
+    Outcome direct = Execute(onShare / "a.csv");
+    EXPECT_EQ(IDC_EXECUTE, direct.endCode);
+    EXPECT_TRUE(direct.boxes.empty());
+
+    const std::string deeper = onShare / "new\\表\\a.csv";
+    Outcome created = Execute(deeper, {IDYES});
+    EXPECT_EQ(IDC_EXECUTE, created.endCode);
+    ASSERT_EQ(1u, created.boxes.size());
+    EXPECT_EQ(kCreateFolder, created.boxes[0].text);
+    EXPECT_TRUE(FolderExists(onShare / "new\\表"));
+
+    const std::string noShare = "\\\\gkserver\\noshare\\a.csv";
+    ExpectRefused(Execute(noShare), kInvalidDrive, noShare);
+}
+
 // Without a folder part there is no folder question: C:x.csv goes straight to
 // the file test.
 TEST_F(ExecuteTest, PathWithoutBackslashSkipsTheFolderQuestion)

@@ -80,19 +80,23 @@ protected:
     {
         cdromReady = DefineWineDrive('R', DRIVE_CDROM, "/tmp");
         noRootReady = DefineWineDrive('Q', DRIVE_NO_ROOT_DIR);
+        share = DefineWineShare("gkserver", "gkshare");
     }
     static bool cdromReady;
     static bool noRootReady;
+    static std::string share;
 };
 bool DriveTest::cdromReady = false;
 bool DriveTest::noRootReady = false;
+std::string DriveTest::share;
 
 TEST_F(DriveTest, DriveLetters)
 {
     ASSERT_TRUE(cdromReady);
     ASSERT_TRUE(noRootReady);
+    ASSERT_EQ("\\\\gkserver\\gkshare", share);
     struct Case {
-        const char* path;
+        std::string path;
         int result;
     };
     const Case cases[] = {
@@ -109,8 +113,11 @@ TEST_F(DriveTest, DriveLetters)
         {"quit.csv", 0},          // relative: tested on drive Q
         {"\\\\server\\share", 0}, // no backslash after the share name
         {"\\\\nosuchserver\\share\\a.csv", 0},
+        {share + "\\a.csv", 1},  // tested on \\gkserver\gkshare
+        {share + "\\dir\\sub\\a.csv", 1},
+        {"\\\\gkserver\\noshare\\a.csv", 0},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.result, CheckDrive(c.path)) << c.path;
+    for (const Case& c : cases) EXPECT_EQ(c.result, CheckDrive(c.path.c_str())) << c.path;
 
     EXPECT_EQ(1, CheckDriveLetter('C', 6));
     EXPECT_EQ(0, CheckDriveLetter('R', 0));  // refused whatever the access
