@@ -4,6 +4,7 @@
 // log is deleted and the success message names the two data files. A run
 // whose job could not write one of its files whole gets an error message
 // naming that file instead, and every file is left as it is.
+// The two derived paths are the job's own (export/GkPaths.h).
 #include <windows.h>
 
 #include <cstdio>
@@ -11,6 +12,7 @@
 
 #include "app/Edition.h"
 #include "app/ExportApp.h"
+#include "export/GkPaths.h"
 #include "framework/File.h"
 #include "framework/MessageBox.h"
 
@@ -27,19 +29,6 @@ const char kFailedFormat[] =
     "減価償却情報の出力に失敗しました。\n\n次のファイルを書き込めませんでした。\n%s\n\n"
     "アプリケーションを終了します。";
 
-// path with everything after its last backslash replaced by name (a plain
-// byte search); a path without a backslash stays as it is. Copies that would
-// pass the buffer are cut off.
-void ReplaceFileName(const char* path, const char* name, char* out)
-{
-    std::memset(out, 0, PATH_SIZE);
-    std::strncpy(out, path, PATH_SIZE - 1);
-    char* last = std::strrchr(out, '\\');
-    if (!last) return;
-    size_t room = PATH_SIZE - 1 - static_cast<size_t>(last + 1 - out);
-    std::strncpy(last + 1, name, room);
-}
-
 }  // namespace
 
 void CExportApp::ReportCompletion(const char* outputPath, const char* failedFile)
@@ -51,8 +40,10 @@ void CExportApp::ReportCompletion(const char* outputPath, const char* failedFile
         return;
     }
 
+    // The log and the asset-type file are looked for where the job put them,
+    // also for a path without a folder part such as C:data.csv.
     char logPath[PATH_SIZE];
-    ReplaceFileName(outputPath, AppEdition()->pszLogName, logPath);
+    GkBuildPath(GK_FILE_LOG, outputPath, AppEdition()->pszLogName, logPath);
     CFileStatus status;
     std::memset(&status, 0, sizeof status);
     CFile::GetStatus(logPath, status);
@@ -70,7 +61,7 @@ void CExportApp::ReportCompletion(const char* outputPath, const char* failedFile
     // the export itself went well and is reported so.
     CFile::Remove(logPath);
     char typePath[PATH_SIZE];
-    ReplaceFileName(outputPath, "syurui.SSC", typePath);
+    GkBuildPath(GK_FILE_SSC, outputPath, AppEdition()->pszLogName, typePath);
     char text[MESSAGE_SIZE] = {};
     std::snprintf(text, sizeof text, kSuccessFormat, outputPath, typePath);
     GkMessageBox(nullptr, text, APP_TITLE, MB_ICONINFORMATION | MB_OK);

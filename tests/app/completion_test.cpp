@@ -73,6 +73,27 @@ TEST_F(CompletionTest, EmptyLogHeldByAnotherProgramStillReportsTheOutcome)
     EXPECT_EQ(SuccessText(folder), boxes.calls[0].text);
 }
 
+// Without a folder part the job writes its log and asset-type file after
+// the drive; the report looks at them there, not at the data file itself.
+TEST_F(CompletionTest, PathWithoutFolderPartUsesTheJobsFiles)
+{
+    char current[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, current);
+    SetCurrentDirectoryA(folder.c_str());
+    std::string drive = folder.substr(0, 2);  // "C:"
+    FILE* data = fopen("assets.csv", "wb");
+    fputs("data rows", data);
+    fclose(data);
+    WriteLog("");
+    app.ReportCompletion((drive + "assets.csv").c_str(), nullptr);
+    EXPECT_FALSE(LogExists());  // the empty log was judged and deleted
+    ASSERT_EQ(1u, boxes.calls.size());
+    EXPECT_NE(std::string::npos, boxes.calls[0].text.find(drive + "syurui.SSC    "))
+        << boxes.calls[0].text;
+    DeleteFileA("assets.csv");
+    SetCurrentDirectoryA(current);
+}
+
 TEST_F(CompletionTest, FailedFileIsNamedAndTheLogKept)
 {
     WriteLog("");

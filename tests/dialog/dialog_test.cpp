@@ -84,6 +84,28 @@ TEST_F(ExportCondDlgTest, ProposesTheTemporaryFolderWithoutADataFolder)
     SetEnvironmentVariableA("TMP", saved);
 }
 
+// A data folder too long to take the pattern within 260 bytes is proposed
+// as it is, never cut.
+TEST_F(ExportCondDlgTest, LongDataFolderIsProposedWithoutThePattern)
+{
+    struct Case {
+        size_t nameLength;
+        bool withPattern;
+    };
+    const Case cases[] = {
+        {252, false},  // a 256-byte folder: the pattern would pass 260 bytes
+        {250, true},   // 254 bytes and the pattern fit
+    };
+    for (const Case& c : cases) {
+        g_fakeDataFolder = "C:\\" + std::string(c.nameLength, 'd') + "\\";
+        CExportCondDlg dlg;
+        std::string path;
+        DialogScript script(dlg, {[&] { path = WindowText(Item(dlg, IDC_OUTPUT_PATH)); }});
+        dlg.DoModal();
+        EXPECT_EQ(g_fakeDataFolder + (c.withPattern ? "*.csv" : ""), path) << c.nameLength;
+    }
+}
+
 TEST_F(ExportCondDlgTest, RefusesPastResultsBeforeShowingItself)
 {
     CExportCondDlg dlg;
