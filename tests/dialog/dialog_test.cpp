@@ -177,6 +177,27 @@ TEST_F(ExportCondDlgTest, EnterOnBrowseOpensTheSaveDialogAndTakesTheChoice)
     EXPECT_STREQ("D:\\out\\new.csv", dlg.m_strOutputPath);
 }
 
+// The mnemonics are the standard dialog behaviour: Alt+O moves to the path
+// field (the control after the group box), Alt+D clicks browse.
+TEST_F(ExportCondDlgTest, MnemonicsOfTheTemplate)
+{
+    CExportCondDlg dlg;
+    int focusAfterAltO = 0;
+    DialogScript script(dlg, {
+        [&] {
+            SetFocus(Item(dlg, IDC_CANCEL));
+            PostMessageA(Item(dlg, IDC_CANCEL), WM_SYSCHAR, 'o', 1 << 29);
+        },
+        [&] {
+            focusAfterAltO = GetDlgCtrlID(GetFocus());
+            PostMessageA(Item(dlg, IDC_OUTPUT_PATH), WM_SYSCHAR, 'd', 1 << 29);
+        },
+    });
+    EXPECT_EQ(DialogScript::kScriptEnd, dlg.DoModal());
+    EXPECT_EQ(IDC_OUTPUT_PATH, focusAfterAltO);
+    EXPECT_EQ(1u, files.calls.size());  // browse ran
+}
+
 TEST_F(ExportCondDlgTest, BrowseSplitsPathsWithoutBackslash)
 {
     struct Case {
