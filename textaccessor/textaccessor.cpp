@@ -1,12 +1,11 @@
 // ClTextAccessor: construction, setup and the writing side.
 //
-// Writing formats each item straight into the attached stream (numbers through
-// a small stack buffer) and allocates nothing; the working copy of the table,
-// made at construction, is the accessor's only allocation.
+// A line is collected in a buffer on the stack and handed to the stream in
+// large pieces, so writing allocates nothing and costs one stream call per
+// line; the working copy of the table, made at construction, is the
+// accessor's only allocation.
 #include "textaccessor/textaccessor.h"
 
-#include <cinttypes>
-#include <cstdio>
 #include <cstring>
 #include <istream>
 #include <new>
@@ -40,6 +39,16 @@ bool ValidItem(const StTAFORMAT& f)
     default:
         return false;
     }
+}
+
+// Decimal digits of v, placed to end just before `end`; answers the first.
+char* Digits(uint64_t v, char* end)
+{
+    do {
+        *--end = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    return end;
 }
 
 // Little-endian field of 1, 2, 4 or 8 bytes, sign- or zero-extended.
@@ -155,10 +164,36 @@ bool ClTextAccessor::StreamFailed()
     return m_pStream->fail();
 }
 
+// Inside a line operation the bytes collect in the line buffer and reach the
+// stream in large pieces; elsewhere they go to the stream at once.
 bool ClTextAccessor::WriteBytes(const char* bytes, size_t length)
 {
-    m_pStream->write(bytes, static_cast<std::streamsize>(length));
-    return !m_pStream->fail();
+    if (m_pLineOut == nullptr) {
+        m_pStream->write(bytes, static_cast<std::streamsize>(length));
+        return !m_pStream->fail();
+    }
+    while (length > 0) {
+        if (m_nLineOut == kLineOutSize)
+            FlushLine();
+        size_t n = kLineOutSize - m_nLineOut < length ? kLineOutSize - m_nLineOut : length;
+        memcpy(m_pLineOut + m_nLineOut, bytes, n);
+        m_nLineOut += n;
+        bytes += n;
+        length -= n;
+    }
+    return true;
+}
+
+// Hands the collected bytes to the stream; a short write puts the stream in
+// the failed state, as a failed formatted write would.
+void ClTextAccessor::FlushLine()
+{
+    if (m_nLineOut > 0 && !m_pStream->fail()) {
+        std::streamsize n = static_cast<std::streamsize>(m_nLineOut);
+        if (m_pStream->rdbuf()->sputn(m_pLineOut, n) != n)
+            m_pStream->setstate(std::ios::badbit);
+    }
+    m_nLineOut = 0;
 }
 
 bool ClTextAccessor::WriteSpaces(long count)
@@ -170,7 +205,7 @@ bool ClTextAccessor::WriteSpaces(long count)
         ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
     while (count > 0) {
         long n = count < 64 ? count : 64;
-        m_pStream->write(kSpaces, n);
+        WriteBytes(kSpaces, static_cast<size_t>(n));
         count -= n;
     }
     return !m_pStream->fail();
@@ -185,7 +220,7 @@ long ClTextAccessor::WriteItem(long item)
         if (fixed)
             WriteSpaces(f.width);
         else if (m_acMask[item] == 2)
-            m_pStream->put(' ');
+            WriteBytes(" ", 1);
         return 0;
     }
 
@@ -208,34 +243,28 @@ long ClTextAccessor::WriteItem(long item)
         return StreamFailed() ? TA_ERR_WRITE : 0;
     }
 
-    char buffer[64];
-    int length;
-    long columns = f.width;
+    // Numbers: tagCY items give the integer part, then the first `decimals`
+    // of the four implied decimal places, dropped (never rounded) beyond that.
     const bool isSigned = f.type == TA_SIGNED;
-    int64_t value = LoadInteger(field, f.size, isSigned);
-    if (isSigned && f.size == 8) {
-        // tagCY: integer part, then the first `decimals` of the four implied
-        // decimal places, dropped (never rounded) beyond that.
-        uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-        length = snprintf(buffer, sizeof buffer, "%s%" PRIu64, value < 0 ? "-" : "", magnitude / 10000);
-        if (f.decimals > 0) {
-            columns = f.width - f.decimals - 1;
-            if (fixed)
-                WriteSpaces(columns - length);
-            WriteBytes(buffer, static_cast<size_t>(length));
-            char fraction[8];
-            snprintf(fraction, sizeof fraction, ".%04u", static_cast<unsigned>(magnitude % 10000));
-            WriteBytes(fraction, static_cast<size_t>(1 + f.decimals));
-            return StreamFailed() ? TA_ERR_WRITE : 0;
-        }
-    } else if (isSigned) {
-        length = snprintf(buffer, sizeof buffer, "%" PRId64, value);
-    } else {
-        length = snprintf(buffer, sizeof buffer, "%" PRIu64, static_cast<uint64_t>(value));
-    }
+    const bool amount = isSigned && f.size == 8;
+    const int64_t value = LoadInteger(field, f.size, isSigned);
+    const bool negative = isSigned && value < 0;
+    const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    char digits[24];
+    char* first = Digits(amount ? magnitude / 10000 : magnitude, digits + sizeof digits);
+    if (negative)
+        *--first = '-';
+    const long length = static_cast<long>(digits + sizeof digits - first);
+    const bool fraction = amount && f.decimals > 0;
     if (fixed)
-        WriteSpaces(columns - length);
-    WriteBytes(buffer, static_cast<size_t>(length));
+        WriteSpaces((fraction ? f.width - f.decimals - 1 : f.width) - length);
+    WriteBytes(first, static_cast<size_t>(length));
+    if (fraction) {
+        const unsigned part = static_cast<unsigned>(magnitude % 10000);
+        const char text[5] = {'.', static_cast<char>('0' + part / 1000), static_cast<char>('0' + part / 100 % 10),
+                              static_cast<char>('0' + part / 10 % 10), static_cast<char>('0' + part % 10)};
+        WriteBytes(text, static_cast<size_t>(1 + f.decimals));
+    }
     return StreamFailed() ? TA_ERR_WRITE : 0;
 }
 
@@ -247,7 +276,7 @@ long ClTextAccessor::WriteItemName(long item, long position)
         if (m_eDelimiter == DELIM_FIXED)
             WriteSpaces(static_cast<long>(length));
         else if (m_acMask[item] == 2)
-            m_pStream->put(' ');
+            WriteBytes(" ", 1);
         return 0;
     }
     if (m_eDelimiter == DELIM_FIXED) {
@@ -269,29 +298,35 @@ long ClTextAccessor::WriteLine(long leading, bool names)
 {
     if (long usable = CheckUsable())
         return usable;
-    if (m_pStream == nullptr)
+    if (m_pStream == nullptr || m_pStream->rdbuf() == nullptr || m_pStream->fail())
         return TA_ERR_WRITE;
 
     static const char* const kSeparators[] = {"", "", ",", "\t", " "};
     const char* separator = kSeparators[m_eDelimiter >= DELIM_FIXED && m_eDelimiter <= DELIM_SPACE ? m_eDelimiter : 0];
     const size_t separatorLength = strlen(separator);
 
+    char line[kLineOutSize];
+    m_pLineOut = line;
+    m_nLineOut = 0;
+    long result = 0;
     for (long i = 0; i < leading; ++i)
         WriteBytes("\"\",", 3);
-
     const long positions = _GetItemNum();
-    for (long k = 0; k < positions; ++k) {
+    for (long k = 0; k < positions && result == 0; ++k) {
         long item = _GetItemNo(k);
-        long result = names ? WriteItemName(item, k) : WriteItem(item);
-        if (result != 0)
-            return result;
-        if (k + 1 < positions) {
+        result = names ? WriteItemName(item, k) : WriteItem(item);
+        if (result == 0 && k + 1 < positions) {
             WriteBytes(separator, separatorLength);
             if (StreamFailed())
-                return TA_ERR_WRITE;
+                result = TA_ERR_WRITE;
         }
     }
-    WriteBytes("\r\n", 2);
+    if (result == 0)
+        WriteBytes("\r\n", 2);
+    FlushLine();
+    m_pLineOut = nullptr;
+    if (result != 0)
+        return result;
     return StreamFailed() ? TA_ERR_WRITE : 0;
 }
 

@@ -178,7 +178,10 @@ private:
 
     bool WriteBytes(const char* bytes, size_t length);
     bool WriteSpaces(long count);
+    void FlushLine();
     bool StreamFailed();
+
+    static const size_t kLineOutSize = 4096;
 
     std::iostream* m_pStream = nullptr;
     _Delimiter m_eDelimiter = DELIM_FIXED;
@@ -200,4 +203,6 @@ private:
     long m_lLogicalLineNo = 0;
     bool m_bLineTooLong = false;  // the last line taken had more than 1023 bytes
     bool m_bUsable = false;       // the table passed the checks above
+    char* m_pLineOut = nullptr;   // the line being written (a buffer on the stack), if any
+    size_t m_nLineOut = 0;        // bytes collected in it
 };
