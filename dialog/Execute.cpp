@@ -72,3 +72,13 @@ void CExportCondDlg::OnExecute()
     }
     EndDialog(IDC_EXECUTE);
 }
+
+int CExportCondDlg::CheckDrive(CString path)
+{
+    return ::CheckDrive(path);
+}
+
+int CExportCondDlg::CheckDriveLetter(signed char letter, int accessMode)
+{
+    return ::CheckDriveLetter(letter, accessMode);
+}

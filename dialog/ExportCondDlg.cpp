@@ -167,6 +167,7 @@ void CExportCondDlg::OnCancel()
 
 void CExportCondDlg::OnOK()
 {
+    OnExecute();
 }
 
 void CExportCondDlg::OnCancelButton()

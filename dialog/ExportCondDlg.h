@@ -42,6 +42,10 @@ public:
     int SaveRememberedPath(const char* path);
 
     void OnExecute();
+    // The drive or share test of a path, and the drive-type and access test
+    // of one drive letter (dialog/DriveCheck.h).
+    int CheckDrive(CString path);
+    int CheckDriveLetter(signed char letter, int accessMode);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -50,7 +54,7 @@ protected:
     void OnCancel() override;
     // The default OK command (Enter with Shift or Ctrl held in the path
     // field) would end the dialog without the path checks and still lead to
-    // an export; it is ignored. Executing is OnExecute's alone.
+    // an export; it runs the execute action instead.
     void OnOK() override;
 
     const GkMessageEntry* GetMessageMap() const override;

@@ -3,6 +3,9 @@
 # key strokes on the X display: type an output path, F12, confirm the
 # completion message; then the asset data file and the asset-type file must
 # be in the folder and the (empty) error log gone.
+# A second run then proposes the remembered path: F12 alone meets the file
+# of the first run, Enter answers the overwrite question, and the export
+# writes there again.
 # With "log" as the last argument the data set with value problems is
 # selected: WordPad must show the log, the message must wait until WordPad
 # is closed, and the log must stay.
@@ -59,4 +62,29 @@ else
   [ ! -e "$work/out/PelkAlderGk13SysErr.txt" ] || fail "the empty error log was not deleted"
 fi
 head -c 200 "$work/out/assets.csv" | iconv -f CP932 -t UTF-8 | head -3
+
+if [ "$mode" = clean ]; then
+  settings="$work/Settings/$(basename "${program%.*}").env"
+  grep -qF ":Z:${work//\//\\}\\out\\assets.csv" "$settings" || fail "the path was not remembered"
+  rm -f "$work/out/syurui.SSC"
+  "${cmd[@]}" "$program" </dev/null >/dev/null 2>&1 &
+  runner=$!
+  dialog=$(timeout 30 xdotool search --sync --onlyvisible --name '^減価償却 - 集計条件$' | head -1)
+  [ -n "$dialog" ] || fail "the dialog did not appear again"
+  sleep 0.3
+  xdotool windowfocus --sync "$dialog"
+  xdotool key F12
+  question=$(timeout 30 xdotool search --sync --onlyvisible --name '^減価償却$' | head -1)
+  [ -n "$question" ] || fail "no overwrite question"
+  xdotool windowfocus --sync "$question"
+  xdotool key Return
+  for _ in $(seq 50); do xdotool getwindowname "$question" >/dev/null 2>&1 || break; sleep 0.1; done
+  box=$(timeout 30 xdotool search --sync --onlyvisible --name '^減価償却$' | head -1)
+  [ -n "$box" ] || fail "no completion message after the second run"
+  xdotool windowfocus --sync "$box"
+  xdotool key Return
+  for _ in $(seq 100); do kill -0 "$runner" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$runner" 2>/dev/null && fail "the program did not end after the second run"
+  [ -s "$work/out/syurui.SSC" ] || fail "the second run did not write to the remembered path"
+fi
 echo "PASS"

@@ -224,8 +224,10 @@ TEST_F(ExportCondDlgTest, BrowseSplitsPathsWithoutBackslash)
     }
 }
 
-// Enter on the execute button and F12 on any control execute; the same keys
-// with Shift or Ctrl held do nothing special.
+// Enter on the execute button and F12 on any control execute; F12 with Shift
+// or Ctrl held does nothing special. Enter with Shift or Ctrl held in the path
+// field gives the dialog's default OK command, which executes too (with the
+// path checks, never around them).
 TEST_F(ExportCondDlgTest, ExecuteKeys)
 {
     struct Case {
@@ -243,10 +245,8 @@ TEST_F(ExportCondDlgTest, ExecuteKeys)
         {"F12 on cancel", IDC_CANCEL, VK_F12, false, false, IDC_EXECUTE},
         {"Shift+F12", IDC_OUTPUT_PATH, VK_F12, true, false, DialogScript::kScriptEnd},
         {"Ctrl+F12", IDC_OUTPUT_PATH, VK_F12, false, true, DialogScript::kScriptEnd},
-        {"Shift+Enter in the path field", IDC_OUTPUT_PATH, VK_RETURN, true, false,
-         DialogScript::kScriptEnd},
-        {"Ctrl+Enter in the path field", IDC_OUTPUT_PATH, VK_RETURN, false, true,
-         DialogScript::kScriptEnd},
+        {"Shift+Enter in the path field", IDC_OUTPUT_PATH, VK_RETURN, true, false, IDC_EXECUTE},
+        {"Ctrl+Enter in the path field", IDC_OUTPUT_PATH, VK_RETURN, false, true, IDC_EXECUTE},
     };
     // A new file in an existing folder: a path that execute accepts at once.
     char temp[MAX_PATH];

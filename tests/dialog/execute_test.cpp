@@ -233,6 +233,31 @@ TEST_F(ExecuteTest, NetworkPathsOnAShare)
     ExpectRefused(Execute(noShare), kInvalidDrive, noShare);
 }
 
+// Enter with Shift or Ctrl held in the path field is the dialog's default OK
+// command: it runs the checks instead of ending the dialog around them.
+TEST_F(ExecuteTest, ShiftOrCtrlEnterRunsTheChecks)
+{
+    const std::string path = root / "a;b.csv";
+    for (bool shift : {true, false}) {
+        MessageBoxLog boxes;
+        CExportCondDlg dlg;
+        DialogScript script(dlg, {
+            [&] {
+                HWND edit = dlg.GetDlgItem(IDC_OUTPUT_PATH);
+                SetWindowTextA(edit, path.c_str());
+                SetFocus(edit);
+                SetModifiers(shift, !shift, false);
+                PostKeyDown(edit, VK_RETURN);
+            },
+            [&] { SetModifiers(false, false, false); },
+        });
+        EXPECT_EQ(DialogScript::kScriptEnd, dlg.DoModal()) << shift;
+        ASSERT_EQ(1u, boxes.calls.size()) << shift;
+        EXPECT_EQ(kInvalidChars, boxes.calls[0].text) << shift;
+    }
+    SetModifiers(false, false, false);
+}
+
 // Without a folder part there is no folder question: C:x.csv goes straight to
 // the file test.
 TEST_F(ExecuteTest, PathWithoutBackslashSkipsTheFolderQuestion)
