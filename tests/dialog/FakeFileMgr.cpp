@@ -5,6 +5,7 @@
 #include <cstring>
 
 std::string g_fakeDataFolder;
+std::string g_fakeSettingsFolder;
 int g_fakeFileMgrReleases = 0;
 
 namespace {
@@ -27,6 +28,7 @@ void ClFileMgr::Release()
 const char* ClFileMgr::GetAppFolderPath(_FolderType type)
 {
     std::memset(m_szPath, 0, sizeof m_szPath);
-    if (type == FOLDER_DATA) std::strncpy(m_szPath, g_fakeDataFolder.c_str(), sizeof m_szPath - 1);
+    const std::string& folder = type == FOLDER_DATA ? g_fakeDataFolder : g_fakeSettingsFolder;
+    std::strncpy(m_szPath, folder.c_str(), sizeof m_szPath - 1);
     return m_szPath;
 }

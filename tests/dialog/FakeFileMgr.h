@@ -5,5 +5,6 @@
 
 #include "binding/PelkFileMgr.h"
 
-extern std::string g_fakeDataFolder;  // answer for folder type 0 (Shift-JIS)
+extern std::string g_fakeDataFolder;      // answer for folder type 0 (Shift-JIS)
+extern std::string g_fakeSettingsFolder;  // answer for folder type 1 (Shift-JIS)
 extern int g_fakeFileMgrReleases;

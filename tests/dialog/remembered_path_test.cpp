@@ -1,15 +1,20 @@
 // The settings file of remembered output paths: lookup by user and data
 // set, replacement by a fresh last line that keeps every other line as it
 // was, keys anchored at line starts, files of any size, long user ids, and a
-// failed write that leaves the old file whole.
+// failed write that leaves the old file whole; and the dialog's proposal
+// from it.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 
+#include "dialog/ExportCondDlg.h"
 #include "dialog/RememberedPathFile.h"
+#include "tests/dialog/FakeFileMgr.h"
 #include "tests/dialog/TestFolder.h"
+#include "tests/framework/GuiTest.h"
 
 namespace {
 
@@ -192,6 +197,65 @@ TEST_F(RememberedPathFileTest, FailedWriteLeavesTheOldFileWhole)
     CloseHandle(held);
     EXPECT_EQ(before, ReadFileBytes(file));
     EXPECT_EQ(0, OtherFiles());
+}
+
+}  // namespace
+
+namespace {
+
+// The dialog's own view: the settings file in the settings folder (created
+// when missing), named after the program file, keyed by the dialog's user id
+// and selection numbers, and proposed when the dialog opens.
+class RememberedPathDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_fakeDataFolder = "C:\\data\\";
+        g_fakeSettingsFolder = settingsRoot / "設定\\表\\";  // two missing levels
+    }
+    void TearDown() override { g_fakeSettingsFolder.clear(); }
+
+    std::string Proposal(const char* userId, long first, long second)
+    {
+        CExportCondDlg dlg;
+        std::strcpy(dlg.m_szUserID, userId);
+        dlg.m_lSelectedNo1 = first;
+        dlg.m_lSelectedNo2 = second;
+        std::string shown;
+        DialogScript script(dlg, {[&] { shown = WindowText(dlg.GetDlgItem(IDC_OUTPUT_PATH)); }});
+        dlg.DoModal();
+        return shown;
+    }
+
+    TestFolder settingsRoot;
+};
+
+TEST_F(RememberedPathDialogTest, SavedPathIsProposedForTheSameUserAndDataSet)
+{
+    EXPECT_EQ("C:\\data\\*.csv", Proposal("abc", 1, 3));
+
+    {
+        CExportCondDlg dlg;
+        std::strcpy(dlg.m_szUserID, "abc");
+        dlg.m_lSelectedNo1 = 1;
+        dlg.m_lSelectedNo2 = 3;
+        EXPECT_EQ(1, dlg.SaveRememberedPath("D:\\out\\表\\assets.csv"));
+    }
+    EXPECT_EQ("abc/1/3:D:\\out\\表\\assets.csv\n",
+              ReadFileBytes(g_fakeSettingsFolder + "dialog_path_tests.env"));
+
+    EXPECT_EQ("D:\\out\\表\\assets.csv", Proposal("abc", 1, 3));
+    EXPECT_EQ("C:\\data\\*.csv", Proposal("abc", 1, 30));
+    EXPECT_EQ("C:\\data\\*.csv", Proposal("xabc", 1, 3));
+}
+
+TEST_F(RememberedPathDialogTest, NoSettingsFolderStoresNothing)
+{
+    g_fakeSettingsFolder.clear();
+    CExportCondDlg dlg;
+    EXPECT_EQ(0, dlg.SaveRememberedPath("C:\\a.csv"));
+    char path[261] = {};
+    EXPECT_EQ(0, dlg.LoadRememberedPath(path));
 }
 
 }  // namespace
