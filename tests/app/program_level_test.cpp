@@ -121,6 +121,17 @@ TEST_F(ProgramLevelTest, DefinitionFileDecides)
     }
 }
 
+// A folder of the file's name is no definition file: the run must not go on
+// on the default level that reading it would give.
+TEST_F(ProgramLevelTest, FolderOfTheFileNameIsNoDefinitionFile)
+{
+    MakeFolder("VuvorizoDef.ini");
+    CExportApp app;
+    EXPECT_EQ(0, app.CheckProgramLevel(1));
+    ASSERT_EQ(1u, g_shown.size());
+    EXPECT_EQ(kNoEnvironment, g_shown[0].text);
+}
+
 // The definition file is found in a current directory whose name ends in a
 // double-byte character with 0x5C as second byte (表), and in one that ends in
 // a real backslash.
