@@ -1,16 +1,23 @@
-# gk_add_test(name SOURCES ... LIBS ...): one GoogleTest program, its cases
-# registered with CTest. Cross builds run the program through the emulator
-# (Wine), natively it runs as it is.
+# gk_add_test(name [GUI] SOURCES ... LIBS ...): one GoogleTest program, its
+# cases registered with CTest. Cross builds run the program through the
+# emulator (Wine), natively it runs as it is. GUI programs open windows and
+# read the focus, which another program's window on the same display would
+# take: their cases never run at the same time as another GUI case.
 function(gk_add_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+  set(lock "")
+  if(T_GUI)
+    set(lock RESOURCE_LOCK gk_display)
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 300
     PROPERTIES
       ENVIRONMENT "GK_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data"
-      FIXTURES_REQUIRED gk_wine)
+      FIXTURES_REQUIRED gk_wine
+      ${lock})
 endfunction()
 
 # Under Wine: each build tree runs its programs in a prefix of its own; the

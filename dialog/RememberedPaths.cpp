@@ -1,7 +1,6 @@
 // The output paths remembered per user and data set, in the settings file of
-// the accounting system's settings folder (folder type 1). The file is named
-// after the program file with the extension .env, so each edition keeps its
-// own ("PelkAlder17ToGk13.env" beside the settings of edition Alder).
+// the accounting system's settings folder (folder type 1). Each edition keeps
+// its own file ("PelkAlder17ToGk13.env" in edition Alder).
 //
 // LoadRememberedPath proposes the path of the current user and data set;
 // SaveRememberedPath stores the path of this run, creating the settings
@@ -12,6 +11,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/Edition.h"
 #include "binding/PelkFileMgr.h"
 #include "dialog/ExportCondDlg.h"
 #include "dialog/PathText.h"
@@ -19,22 +19,10 @@
 
 namespace {
 
-// Base name of the program file with .env in place of its extension.
+// The edition's settings file name, fixed when the program is built.
 std::string SettingsFileName()
 {
-    char program[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, program, MAX_PATH - 1);
-    std::string name = program;
-    size_t separator = std::string::npos;
-    for (size_t i = 0; i < name.size();) {
-        bool lead = IsDBCSLeadByte(static_cast<BYTE>(name[i])) && i + 1 < name.size();
-        if (!lead && name[i] == '\\') separator = i;
-        i += lead ? 2 : 1;
-    }
-    if (separator != std::string::npos) name.erase(0, separator + 1);
-    size_t dot = name.rfind('.');
-    if (dot != std::string::npos) name.erase(dot);
-    return name + ".env";
+    return AppEdition()->pszSettingsName;
 }
 
 // The settings folder (ending in a backslash) or "" when there is none.

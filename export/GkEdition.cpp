@@ -6,9 +6,9 @@
 namespace {
 
 const StGKEDITION kEditions[] = {
-    {"Alder", 0, "PelkAlderGk13SysErr.txt"},
-    {"Birch", 4, "PelkBirchGk13SysErr.txt"},
-    {"Cedar", 3, "PelkCedarGk13SysErr.txt"},
+    {"Alder", 0, "PelkAlderGk13SysErr.txt", "PelkAlder17ToGk13.env"},
+    {"Birch", 4, "PelkBirchGk13SysErr.txt", "PelkBirch17ToGk13.env"},
+    {"Cedar", 3, "PelkCedarGk13SysErr.txt", "PelkCedar17ToGk13.env"},
 };
 
 bool SameName(const char* a, const char* b)

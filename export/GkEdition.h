@@ -1,12 +1,13 @@
 // The editions of the program: the application type each declares when it
-// connects, and the name of its error log. Built from the same sources, they
-// differ in nothing else that the export sees.
+// connects, the name of its error log and of its settings file of remembered
+// output paths. Built from the same sources, they differ in nothing else.
 #pragma once
 
 struct StGKEDITION {
     const char* pszName;     // "Alder", "Birch", "Cedar"
     int nAppType;            // application type declared to the connection
     const char* pszLogName;  // error-log file name beside the asset data file
+    const char* pszSettingsName;  // settings file of remembered paths, in the settings folder
 };
 
 // The edition of the given name (compared without regard to case), or null.

@@ -12,4 +12,5 @@ TEST(GK_EXPECTED_SUITE, ConstantsOfTheBuiltEdition)
     EXPECT_STREQ(GK_EXPECTED_NAME, edition->pszName);
     EXPECT_EQ(GK_EXPECTED_APP_TYPE, edition->nAppType);
     EXPECT_STREQ(GK_EXPECTED_LOG, edition->pszLogName);
+    EXPECT_STREQ(GK_EXPECTED_SETTINGS, edition->pszSettingsName);
 }

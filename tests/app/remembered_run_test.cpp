@@ -38,7 +38,7 @@ std::string ReadBytes(const std::string& path)
 // The settings file of this test program: named after the program file.
 std::string SettingsFile(const TestStore& store)
 {
-    return store.folder + "Settings\\remembered_run_tests.env";
+    return store.folder + "Settings\\PelkAlder17ToGk13.env";
 }
 
 class RememberedRunTest : public ::testing::Test {

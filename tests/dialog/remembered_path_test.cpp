@@ -242,7 +242,7 @@ TEST_F(RememberedPathDialogTest, SavedPathIsProposedForTheSameUserAndDataSet)
         EXPECT_EQ(1, dlg.SaveRememberedPath("D:\\out\\表\\assets.csv"));
     }
     EXPECT_EQ("abc/1/3:D:\\out\\表\\assets.csv\n",
-              ReadFileBytes(g_fakeSettingsFolder + "dialog_path_tests.env"));
+              ReadFileBytes(g_fakeSettingsFolder + "PelkAlder17ToGk13.env"));
 
     EXPECT_EQ("D:\\out\\表\\assets.csv", Proposal("abc", 1, 3));
     EXPECT_EQ("C:\\data\\*.csv", Proposal("abc", 1, 30));
