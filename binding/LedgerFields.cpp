@@ -151,6 +151,50 @@ bool IsCalendarDate(int64_t v)
     return d <= days;
 }
 
+// The range check of a number of any kind but LK_TEXT, without building a
+// message: the walk checks every number of every row.
+bool NumberFits(LedgerKind kind, int64_t v)
+{
+    switch (kind) {
+    case LK_INT8:
+        return v >= 0 && v <= 255;
+    case LK_FLAG:
+        return v == 0 || v == 1;
+    case LK_INT16:
+        return v >= INT16_MIN && v <= INT16_MAX;
+    case LK_INT32:
+    case LK_QTY100:
+        return v >= INT32_MIN && v <= INT32_MAX;
+    case LK_DATE:
+        return IsCalendarDate(v);
+    case LK_AMOUNT:
+        return true;
+    case LK_TEXT:
+        break;
+    }
+    return false;
+}
+
+// Stores a stored text in its Shift-JIS field. Pure ASCII (the common case)
+// is its own Shift-JIS form and is copied straight from the statement's
+// buffer; anything else goes through the checked conversion.
+bool FillText(sqlite3_stmt* st, int col, char* field, size_t room)
+{
+    const char* text = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
+    size_t length = text ? (size_t)sqlite3_column_bytes(st, col) : 0;
+    bool ascii = true;
+    for (size_t i = 0; i < length && ascii; ++i) ascii = (unsigned char)text[i] < 0x80;
+    if (!ascii) {
+        thread_local std::string utf8;
+        utf8.assign(text, length);
+        return FillSjisField(field, room, utf8);
+    }
+    if (length + 1 > room) return false;
+    if (length) std::memcpy(field, text, length);
+    field[length] = '\0';
+    return true;
+}
+
 template <typename T>
 void Put(void* record, size_t offset, T value)
 {
@@ -179,7 +223,6 @@ int FieldIndex(const LedgerTable& table, const char* name)
 
 bool CheckField(const LedgerField& field, const LedgerValue& value, std::string* problem)
 {
-    int64_t v = value.number;
     switch (field.kind) {
     case LK_TEXT: {
         if (value.text.find('\0') != std::string::npos) {
@@ -198,30 +241,17 @@ bool CheckField(const LedgerField& field, const LedgerValue& value, std::string*
         }
         return true;
     }
-    case LK_INT8:
-        if (v < 0 || v > 255) break;
-        return true;
-    case LK_FLAG:
-        if (v != 0 && v != 1) break;
-        return true;
-    case LK_INT16:
-        if (v < INT16_MIN || v > INT16_MAX) break;
-        return true;
-    case LK_INT32:
-    case LK_QTY100:
-        if (v < INT32_MIN || v > INT32_MAX) break;
-        return true;
     case LK_DATE:
-        if (!IsCalendarDate(v)) {
+        if (!IsCalendarDate(value.number)) {
             *problem = "not a date yyyymmdd";
             return false;
         }
         return true;
-    case LK_AMOUNT:
-        return true;
+    default:
+        if (NumberFits(field.kind, value.number)) return true;
+        *problem = "value out of range";
+        return false;
     }
-    *problem = "value out of range";
-    return false;
 }
 
 bool ParseField(const LedgerField& field, const std::string& text, LedgerValue* value,
@@ -298,27 +328,20 @@ bool FillRecords(sqlite3_stmt* st, int first, const LedgerTable& table, void* re
         void* record = f.record == 0 ? record0 : f.record == 1 ? record1 : nullptr;
         if (!record) continue;
         int col = first + (int)i;
-        int64_t v = sqlite3_column_int64(st, col);
-        if (f.kind != LK_TEXT) {
-            // A number changed behind the store's back must not wrap into
-            // its field.
-            LedgerValue value;
-            value.number = v;
-            std::string problem;
-            if (!CheckField(f, value, &problem)) {
-                ok = false;
-                continue;
-            }
-        }
-        switch (f.kind) {
-        case LK_TEXT: {
-            const char* text = reinterpret_cast<const char*>(sqlite3_column_text(st, col));
-            std::string utf8(text ? text : "", text ? (size_t)sqlite3_column_bytes(st, col) : 0);
+        if (f.kind == LK_TEXT) {
             // A stored text that has no exact Shift-JIS form, or no longer
             // fits, is left out rather than cut or replaced.
-            if (!FillSjisField(static_cast<char*>(record) + f.offset, f.room, utf8)) ok = false;
-            break;
+            if (!FillText(st, col, static_cast<char*>(record) + f.offset, f.room)) ok = false;
+            continue;
         }
+        int64_t v = sqlite3_column_int64(st, col);
+        // A number changed behind the store's back must not wrap into its
+        // field.
+        if (!NumberFits(f.kind, v)) {
+            ok = false;
+            continue;
+        }
+        switch (f.kind) {
         case LK_INT8:
         case LK_FLAG:
             Put<uint8_t>(record, f.offset, (uint8_t)v);
@@ -333,6 +356,8 @@ bool FillRecords(sqlite3_stmt* st, int first, const LedgerTable& table, void* re
             break;
         case LK_AMOUNT:
             Put<int64_t>(record, f.offset, v);
+            break;
+        case LK_TEXT:
             break;
         }
     }

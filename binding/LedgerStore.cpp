@@ -259,7 +259,8 @@ bool ClLedgerStore::Open(const std::string& path, std::string* error)
         *error = "the file does not exist";
         return false;
     }
-    int rc = sqlite3_open_v2(path.c_str(), &m_pDb, SQLITE_OPEN_READWRITE, nullptr);
+    // A connection is used by one thread only: no locking on every call.
+    int rc = sqlite3_open_v2(path.c_str(), &m_pDb, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         *error = "the file cannot be opened (" + DbError() + ")";
         Close();
@@ -286,7 +287,8 @@ bool ClLedgerStore::Create(const std::string& path, std::string* error)
         *error = "its folder cannot be created";
         return false;
     }
-    int rc = sqlite3_open_v2(path.c_str(), &m_pDb, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    int rc = sqlite3_open_v2(path.c_str(), &m_pDb, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                             nullptr);
     if (rc != SQLITE_OK) {
         *error = "the file cannot be created (" + DbError() + ")";
         Close();

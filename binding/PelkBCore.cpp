@@ -112,7 +112,8 @@ long ClRuleGenkashokyaku::MoveReady(StFINDINFO* find, long sortType, long sumTyp
     w.store = store;
     sqlite3* db = store->Db();
     sqlite3_stmt* count = nullptr;
-    std::string assets = "SELECT asset_id, " + ColumnList(kAssetTable) +
+    // asset_no (field 0) only orders the walk: it is not read back.
+    std::string assets = "SELECT asset_id, " + ColumnList(kAssetTable, 1) +
                          " FROM assets WHERE data_id=? ORDER BY asset_no";
     bool ok = sqlite3_prepare_v2(db, "SELECT count(*) FROM assets WHERE data_id=?", -1, &count, nullptr) ==
                   SQLITE_OK &&
