@@ -26,6 +26,12 @@ TEST(SjisTextTest, ConvertsExactFormsAndRefusesLookAlikes)
         {"yen sign (a look-alike of the backslash byte)", u8"\u00A5", false, ""},
         {"no Shift-JIS form", u8"\U0001F600", false, ""},
         {"broken UTF-8", "\xE8\xA1", false, ""},
+        {"overlong form of a slash", "\xE0\x80\xAF", false, ""},
+        {"surrogate half", "\xED\xA0\x80", false, ""},
+        // Characters met before give the same answers again, also amid ASCII.
+        {"known characters amid ASCII", u8"A表-ソ1\uFF71", true, "A\x95\x5C-\x83\x5C" "1\xB1"},
+        {"a refused character after known ones", u8"表ソ\u301C", false, ""},
+        {"the refused character again", u8"X\u301C", false, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
