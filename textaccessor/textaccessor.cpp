@@ -172,6 +172,12 @@ bool ClTextAccessor::WriteBytes(const char* bytes, size_t length)
         m_pStream->write(bytes, static_cast<std::streamsize>(length));
         return !m_pStream->fail();
     }
+    // Almost every piece fits the room left in the line buffer.
+    if (length <= kLineOutSize - m_nLineOut) {
+        memcpy(m_pLineOut + m_nLineOut, bytes, length);
+        m_nLineOut += length;
+        return true;
+    }
     while (length > 0) {
         if (m_nLineOut == kLineOutSize)
             FlushLine();
@@ -235,10 +241,12 @@ long ClTextAccessor::WriteItem(long item)
             WriteBytes(text, length);
             WriteSpaces(f.width - static_cast<long>(length));
         } else {
-            const char* quote = m_eQuote == QUOTE_SINGLE ? "'" : m_eQuote == QUOTE_DOUBLE ? "\"" : "";
-            WriteBytes(quote, strlen(quote));
+            const char* quote = m_eQuote == QUOTE_SINGLE ? "'" : m_eQuote == QUOTE_DOUBLE ? "\"" : nullptr;
+            if (quote)
+                WriteBytes(quote, 1);
             WriteBytes(text, length);
-            WriteBytes(quote, strlen(quote));
+            if (quote)
+                WriteBytes(quote, 1);
         }
         return StreamFailed() ? TA_ERR_WRITE : 0;
     }
@@ -312,13 +320,24 @@ long ClTextAccessor::WriteLine(long leading, bool names)
     for (long i = 0; i < leading; ++i)
         WriteBytes("\"\",", 3);
     const long positions = _GetItemNum();
+    const StTAORDER* order = m_nSelectFlag == 0 && m_lOrderCount > 0 ? m_pOrder : nullptr;
+    // A delimited value line skips its masked items (other than mask 2, a
+    // space) here: they put out nothing but their separator. A separator
+    // byte that fits the line buffer cannot fail the stream.
+    const bool skipMasked = !names && m_eDelimiter != DELIM_FIXED;
     for (long k = 0; k < positions && result == 0; ++k) {
-        long item = _GetItemNo(k);
-        result = names ? WriteItemName(item, k) : WriteItem(item);
+        long item = order ? order[k].item : k;
+        const unsigned char mask = m_acMask[item];
+        if (!(skipMasked && mask != 0 && mask != 2))
+            result = names ? WriteItemName(item, k) : WriteItem(item);
         if (result == 0 && k + 1 < positions) {
-            WriteBytes(separator, separatorLength);
-            if (StreamFailed())
-                result = TA_ERR_WRITE;
+            if (separatorLength == 1 && m_nLineOut < kLineOutSize) {
+                m_pLineOut[m_nLineOut++] = separator[0];
+            } else {
+                WriteBytes(separator, separatorLength);
+                if (StreamFailed())
+                    result = TA_ERR_WRITE;
+            }
         }
     }
     if (result == 0)
