@@ -208,8 +208,13 @@ long ClGkWriter::WriteAssetRow(const StKOTEISHISANINFO* asset, const StKOTEINENI
         m_summary.closingBookValue += asset->closingBookValue.int64;
     }
 
-    for (int column = 0; column < G_INFO_COUNT; ++column)
-        m_accInfo.SetMask(column, m_abMask[column] ? 1 : 0);
+    // Rows of one kind mask the same columns: only the changes are passed on.
+    for (int column = 0; column < G_INFO_COUNT; ++column) {
+        if (m_abMask[column] != m_abAccMask[column]) {
+            m_accInfo.SetMask(column, m_abMask[column] ? 1 : 0);
+            m_abAccMask[column] = m_abMask[column];
+        }
+    }
     NoteWrite(GK_FILE_DATA, m_accInfo.Write());
     return 1;
 }

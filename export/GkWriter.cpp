@@ -8,6 +8,7 @@
 ClGkWriter::ClGkWriter() : m_pszLogName(GkDefaultEdition()->pszLogName)
 {
     memset(m_abMask, 0, sizeof m_abMask);
+    memset(m_abAccMask, 0, sizeof m_abAccMask);
 }
 
 ClGkWriter::~ClGkWriter() = default;

@@ -116,6 +116,7 @@ private:
     int32_t m_lExportDate = 0;
     StGKFILESTATE m_aState[3];
     bool m_abMask[G_INFO_COUNT];    // the masks of the row being converted
+    bool m_abAccMask[G_INFO_COUNT]; // the masks m_accInfo holds, to set only those that change
     const char* m_pszRowLabel = "";  // how the row's entries name it: label and code
     const char* m_pszRowCode = "";
     StGKSUMMARY m_summary;
