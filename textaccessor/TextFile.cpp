@@ -2,6 +2,8 @@
 #include "textaccessor/TextFile.h"
 
 #include <fcntl.h>
+
+#include <new>
 #ifdef _WIN32
 #include <io.h>
 #include <sys/stat.h>
@@ -72,6 +74,12 @@ long ClTextFile::Open(const char* path, TFOpenMode mode)
 
     if (path == nullptr)
         return Report(TA_ERR_OPEN, __LINE__);
+    // A large buffer: an asset data file of a million rows is hundreds of
+    // megabytes, and each system call moves a whole buffer.
+    if (m_pBuffer == nullptr)
+        m_pBuffer.reset(new (std::nothrow) char[kBufferSize]);
+    if (m_pBuffer != nullptr)
+        m_stream.rdbuf()->pubsetbuf(m_pBuffer.get(), kBufferSize);
     m_stream.open(path, how);
     if (m_stream.fail() || !m_stream.is_open())
         return Report(TA_ERR_OPEN, __LINE__);

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <fstream>
+#include <memory>
 
 class ClTextAccessor;
 
@@ -48,5 +49,8 @@ public:
     bool IsOpen() const { return m_stream.is_open(); }
 
 private:
+    static const std::streamsize kBufferSize = 256 * 1024;
+
     std::fstream m_stream;
+    std::unique_ptr<char[]> m_pBuffer;  // the stream's buffer, made at the first Open
 };
