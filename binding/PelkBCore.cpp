@@ -37,10 +37,7 @@ long ClRuleBase::AttachSetMgr(ClSetMgr* setMgr)
 
 long ClRuleBase::SetCurDataID(const char* dataId)
 {
-    std::memset(m_szDataID, 0, sizeof m_szDataID);
-    if (!dataId || std::strlen(dataId) >= sizeof m_szDataID) return Fail(PELK_ERR, __LINE__);
-    std::strcpy(m_szDataID, dataId);
-    return PELK_OK;
+    return CopyDataID(m_szDataID, dataId) ? PELK_OK : Fail(PELK_ERR, __LINE__);
 }
 
 long ClRuleBase::AttachOptLink(ClOptLink* optLink)

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "binding/LedgerFields.h"
+#include "binding/LedgerKey.h"
 #include "binding/LedgerStore.h"
 #include "binding/PelkMsgMgr.h"
 #include "binding/SjisText.h"
@@ -259,10 +260,7 @@ long ClSaveTextIO::AttachSetMgr(ClSetMgr* setMgr)
 
 long ClSaveTextIO::SetCurDataID(const char* dataId)
 {
-    std::memset(m_szDataID, 0, sizeof m_szDataID);
-    if (!dataId || std::strlen(dataId) >= sizeof m_szDataID) return Fail(PELK_ERR, __LINE__);
-    std::strcpy(m_szDataID, dataId);
-    return PELK_OK;
+    return CopyDataID(m_szDataID, dataId) ? PELK_OK : Fail(PELK_ERR, __LINE__);
 }
 
 namespace {

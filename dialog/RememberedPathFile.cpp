@@ -6,6 +6,8 @@
 #include <cstring>
 #include <new>
 
+#include "dialog/PathText.h"
+
 namespace {
 
 enum { PATH_SIZE = 261 };
@@ -78,23 +80,11 @@ ReadResult ReadWholeFile(const char* filePath, std::string& content)
     return READ_OK;
 }
 
-// The folder of filePath with its final backslash ("" for a bare name).
-std::string FolderOf(const char* filePath)
-{
-    std::string folder;
-    for (const char* p = filePath; *p;) {
-        bool lead = IsDBCSLeadByte(static_cast<BYTE>(*p)) && p[1] != '\0';
-        if (!lead && *p == '\\') folder.assign(filePath, static_cast<size_t>(p - filePath) + 1);
-        p += lead ? 2 : 1;
-    }
-    return folder;
-}
-
 // Writes content to a fresh temporary file beside filePath and puts it in
 // the place of filePath.
 int ReplaceFileContent(const char* filePath, const std::string& content)
 {
-    std::string folder = FolderOf(filePath);
+    std::string folder = GetFolderPart(CString(filePath)).GetString();
     char temporary[MAX_PATH] = {};
     if (!GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "gkp", 0, temporary)) return 0;
 

@@ -31,12 +31,10 @@ const int64_t kMaxFractionAtMax = INT64_MAX % 10000;
 
 long ClTextAccessor::Read()
 {
-    if (!m_bUsable)
-        return TA_ERR_PARAM;
-    if (m_pStream == nullptr || m_pStream->rdbuf() == nullptr)
-        return TA_ERR_WRITE;
     if (long usable = CheckUsable())
         return usable;
+    if (m_pStream == nullptr || m_pStream->rdbuf() == nullptr)
+        return TA_ERR_WRITE;
 
     if (long result = _RdNextRow(m_szLastLine, TA_LINE_BUFFER))
         return result;

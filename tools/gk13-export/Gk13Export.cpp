@@ -27,6 +27,7 @@
 #include "binding/SjisText.h"
 #include "export/GkEdition.h"
 #include "export/GkExport.h"
+#include "export/GkText.h"
 
 namespace {
 
@@ -75,9 +76,7 @@ std::string Utf8(const std::string& sjis)
     size_t start = 0;
     while (start < sjis.size()) {
         size_t end = start + 1;
-        unsigned char b = static_cast<unsigned char>(sjis[start]);
-        bool lead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-        if (lead && end < sjis.size())
+        if (GkIsLeadByte(static_cast<unsigned char>(sjis[start])) && end < sjis.size())
             ++end;
         std::string piece;
         if (SjisToUtf8(sjis.substr(start, end - start), &piece))
