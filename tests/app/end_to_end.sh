@@ -15,7 +15,8 @@ cmd=()
 while [ "$1" != -- ]; do cmd+=("$1"); shift; done
 shift
 program=$1 ledger=$2 work=$3 mode=${4:-clean}
-export DISPLAY=${DISPLAY:-:${GK_XVFB_DISPLAY:-77}}
+DISPLAY=$("${cmd[@]}" --display) || { echo "no X display"; exit 1; }
+export DISPLAY
 
 rm -rf "$work" && mkdir -p "$work/out"
 export PELK_LEDGER_STORE="Z:${work//\//\\}\\ledger.db"
