@@ -35,11 +35,33 @@ ClGkAssetCodes::~ClGkAssetCodes() = default;
 int ClGkAssetCodes::Register(const char* code)
 {
     size_t length = strlen(code);
-    if (Contains(code, length))
-        return 1;
-    if (length > kPrefixBytes && Contains(code, kPrefixBytes))
+    if (length == 0 || length > kKeyBytes) {
+        if (Contains(code, length))
+            return 1;
+        if (length > kPrefixBytes && Contains(code, kPrefixBytes))
+            return 2;
+        Add(code, length);
+        return 0;
+    }
+
+    // A code of 1 to 8 bytes: one walk of the table finds the code or the
+    // free slot it would take.
+    const uint64_t key = MakeKey(code, length);
+    const size_t mask = m_slots.size() - 1;
+    size_t free = Hash(key, mask);
+    for (; m_slots[free] != 0; free = (free + 1) & mask) {
+        if (m_slots[free] == key)
+            return 1;
+    }
+    if (length > kPrefixBytes && FindKey(MakeKey(code, kPrefixBytes)))
         return 2;
-    Add(code, length);
+    if ((m_nKeys + 1) * 4 > m_slots.size() * 3) {
+        InsertKey(key);  // grows the table first
+    } else {
+        m_slots[free] = key;
+        ++m_nKeys;
+    }
+    ++m_nCount;
     return 0;
 }
 

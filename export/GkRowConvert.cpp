@@ -17,6 +17,7 @@
 #include <cstring>
 
 #include "export/GkText.h"
+#include "textaccessor/TaDigits.h"
 #include "export/GkWriter.h"
 
 namespace {
@@ -103,16 +104,6 @@ bool PeriodIsEntered(const StKOTEISHISANINFO& a, const StKOTEINENINFO& y)
     return false;
 }
 
-// Decimal digits of m, written backwards from end; answers where they start.
-char* Digits(uint64_t m, char* end)
-{
-    do {
-        *--end = static_cast<char>('0' + m % 10);
-        m /= 10;
-    } while (m != 0);
-    return end;
-}
-
 // Decimal text of v / 10000 truncated toward zero, "-" only when that integer
 // part is negative. out holds at least 48 bytes.
 size_t YenText(int64_t v, char* out)
@@ -120,7 +111,7 @@ size_t YenText(int64_t v, char* out)
     uint64_t m = v < 0 ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v);
     m /= 10000;
     char buffer[24];
-    char* start = Digits(m, buffer + sizeof buffer);
+    char* start = TaDigits(m, buffer + sizeof buffer);
     size_t length = 0;
     if (v < 0 && m != 0)
         out[length++] = '-';
@@ -142,15 +133,37 @@ size_t YenText(__int128 v, char* out)
     char* end = buffer + sizeof buffer;
     char* start;
     if (m >= kChunk) {
-        start = Digits(static_cast<uint64_t>(m % kChunk), end);
+        start = TaDigits(static_cast<uint64_t>(m % kChunk), end);
         while (start > end - 19)
             *--start = '0';
-        start = Digits(static_cast<uint64_t>(m / kChunk), start);
+        start = TaDigits(static_cast<uint64_t>(m / kChunk), start);
     } else {
-        start = Digits(static_cast<uint64_t>(m), end);
+        start = TaDigits(static_cast<uint64_t>(m), end);
     }
     size_t length = 0;
     if (negative)
+        out[length++] = '-';
+    size_t n = static_cast<size_t>(end - start);
+    memcpy(out + length, start, n);
+    length += n;
+    out[length] = '\0';
+    return length;
+}
+
+// Decimal text of v with at least `width` digits (zeros on the left), as
+// printf's "%0*d" gives it: a minus sign counts toward the width. out holds at
+// least 24 bytes.
+size_t IntText(int64_t v, int width, char* out)
+{
+    uint64_t m = v < 0 ? 0 - static_cast<uint64_t>(v) : static_cast<uint64_t>(v);
+    char buffer[24];
+    char* end = buffer + sizeof buffer;
+    char* start = TaDigits(m, end);
+    int sign = v < 0 ? 1 : 0;
+    while (end - start + sign < width)
+        *--start = '0';
+    size_t length = 0;
+    if (sign)
         out[length++] = '-';
     size_t n = static_cast<size_t>(end - start);
     memcpy(out + length, start, n);
@@ -209,10 +222,21 @@ long ClGkWriter::WriteAssetRow(const StKOTEISHISANINFO* asset, const StKOTEINENI
     }
 
     // Rows of one kind mask the same columns: only the changes are passed on.
-    for (int column = 0; column < G_INFO_COUNT; ++column) {
-        if (m_abMask[column] != m_abAccMask[column]) {
-            m_accInfo.SetMask(column, m_abMask[column] ? 1 : 0);
-            m_abAccMask[column] = m_abMask[column];
+    // They are compared eight at a time.
+    for (int first = 0; first < G_INFO_COUNT; first += 8) {
+        const int last = first + 8 < G_INFO_COUNT ? first + 8 : G_INFO_COUNT;
+        if (last - first == 8) {
+            uint64_t now, held;
+            memcpy(&now, m_abMask + first, sizeof now);
+            memcpy(&held, m_abAccMask + first, sizeof held);
+            if (now == held)
+                continue;
+        }
+        for (int column = first; column < last; ++column) {
+            if (m_abMask[column] != m_abAccMask[column]) {
+                m_accInfo.SetMask(column, m_abMask[column] ? 1 : 0);
+                m_abAccMask[column] = m_abMask[column];
+            }
         }
     }
     NoteWrite(GK_FILE_DATA, m_accInfo.Write());
@@ -238,9 +262,8 @@ void ClGkWriter::ConvertRegular(const StKOTEISHISANINFO& a, const StKOTEINENINFO
         LogEntry(GK_LOG_L3, code);
     PutValueText(COL_CODE, code6, strlen(code6), "資産コード");
 
-    char text[64];
-    int length = snprintf(text, sizeof text, "%02d", static_cast<int>(a.assetTypeCode));
-    PutBytes(COL_TYPE_CODE, text, static_cast<size_t>(length));
+    char text[24];
+    PutBytes(COL_TYPE_CODE, text, IntText(a.assetTypeCode, 2, text));
     if (a.assetTypeCode / 100 != 0)
         LogEntry(GK_LOG_L4, static_cast<int>(a.assetTypeCode));
 
@@ -269,10 +292,8 @@ void ClGkWriter::ConvertRegular(const StKOTEISHISANINFO& a, const StKOTEINENINFO
         PutCy(COL_RATE, static_cast<int64_t>(a.deprRate) * 10);
     if (method == 5 && a.dbRateDate >= 20120401 && a.dbRateDate <= 20130331)
         PutText(COL_TRANSITION, "250%定率法");
-    if (method == 3) {
-        length = snprintf(text, sizeof text, "%d", static_cast<int>(a.usefulLife) * 12);
-        PutBytes(COL_PERIOD_MONTHS, text, static_cast<size_t>(length));
-    }
+    if (method == 3)
+        PutBytes(COL_PERIOD_MONTHS, text, IntText(static_cast<int>(a.usefulLife) * 12, 1, text));
     PutAmount(COL_ACQ_COST, a.acquisitionCost.int64);
     if (method != 7)
         PutAmount(COL_REDUCTION, a.reductionAmount.int64);
@@ -369,7 +390,8 @@ bool ClGkWriter::ConvertSubItem(const StKOTEISHISANINFO& a, const StIKKATSUINFO&
     char sub[sizeof s.subNumber + 1];
     size_t subLength = FieldText(s.subNumber, sizeof s.subNumber, sub);
     char label[sizeof code + sizeof sub];
-    snprintf(label, sizeof label, "%s%s", code, sub);
+    memcpy(label, code, codeLength);
+    memcpy(label + codeLength, sub, subLength + 1);
     m_pszRowLabel = "資産コード+内訳付番";
     m_pszRowCode = label;
 

@@ -57,23 +57,22 @@ size_t GkReplaceSeparators(const char* text, size_t length, char* out, bool* cha
 {
     static const char kFullWidthComma[] = "，";
     static_assert(sizeof kFullWidthComma == 3, "the full-width comma is two Shift-JIS bytes");
+    // A comma, CR or LF byte is never the second byte of a character, so each
+    // one met is a character of its own: the text is taken byte by byte.
     size_t n = 0;
     bool any = false;
-    for (size_t pos = 0; pos < length;) {
-        size_t step = CharLength(text, length, pos);
-        char c = text[pos];
-        if (step == 1 && c == ',') {
+    for (size_t pos = 0; pos < length; ++pos) {
+        const char c = text[pos];
+        if (c == ',') {
             out[n++] = kFullWidthComma[0];
             out[n++] = kFullWidthComma[1];
             any = true;
-        } else if (step == 1 && (c == '\r' || c == '\n')) {
+        } else if (c == '\r' || c == '\n') {
             out[n++] = ' ';
             any = true;
         } else {
-            memcpy(out + n, text + pos, step);
-            n += step;
+            out[n++] = c;
         }
-        pos += step;
     }
     out[n] = '\0';
     if (changed)

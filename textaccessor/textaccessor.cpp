@@ -11,6 +11,7 @@
 #include <new>
 
 #include "binding/PelkMsgMgr.h"
+#include "textaccessor/TaDigits.h"
 
 namespace {
 
@@ -41,26 +42,47 @@ bool ValidItem(const StTAFORMAT& f)
     }
 }
 
-// Decimal digits of v, placed to end just before `end`; answers the first.
-char* Digits(uint64_t v, char* end)
-{
-    do {
-        *--end = static_cast<char>('0' + v % 10);
-        v /= 10;
-    } while (v != 0);
-    return end;
-}
-
 // Little-endian field of 1, 2, 4 or 8 bytes, sign- or zero-extended.
 int64_t LoadInteger(const unsigned char* p, int32_t size, bool isSigned)
 {
-    uint64_t u = 0;
-    for (int32_t i = size - 1; i >= 0; --i)
-        u = (u << 8) | p[i];
-    if (isSigned && size < 8 && (u >> (size * 8 - 1)) & 1)
-        u |= ~uint64_t{0} << (size * 8);
-    return static_cast<int64_t>(u);
+    switch (size) {
+    case 1:
+        return isSigned ? static_cast<int64_t>(static_cast<int8_t>(p[0])) : p[0];
+    case 2: {
+        uint16_t u;
+        memcpy(&u, p, sizeof u);
+        return isSigned ? static_cast<int64_t>(static_cast<int16_t>(u)) : u;
+    }
+    case 4: {
+        uint32_t u;
+        memcpy(&u, p, sizeof u);
+        return isSigned ? static_cast<int64_t>(static_cast<int32_t>(u)) : u;
+    }
+    default: {
+        int64_t v;
+        memcpy(&v, p, sizeof v);
+        return v;
+    }
+    }
 }
+
+char* PutBytes(char* out, const void* bytes, size_t length)
+{
+    memcpy(out, bytes, length);
+    return out + length;
+}
+
+char* PutSpaces(char* out, long count)
+{
+    if (count <= 0)
+        return out;
+    memset(out, ' ', static_cast<size_t>(count));
+    return out + count;
+}
+
+// The most one item can put into a line: its widest text with two quotes, a
+// name with its two leading spaces, or a number padded to the widest width.
+const size_t kItemRoom = TA_MAX_WIDTH + TA_NAME_SIZE + 32;
 
 }  // namespace
 
@@ -164,70 +186,41 @@ bool ClTextAccessor::StreamFailed()
     return m_pStream->fail();
 }
 
-// Inside a line operation the bytes collect in the line buffer and reach the
-// stream in large pieces; elsewhere they go to the stream at once.
+// Hands bytes to the stream; a short write puts the stream in the failed
+// state, as a failed formatted write would.
 bool ClTextAccessor::WriteBytes(const char* bytes, size_t length)
 {
-    if (m_pLineOut == nullptr) {
-        m_pStream->write(bytes, static_cast<std::streamsize>(length));
-        return !m_pStream->fail();
-    }
-    // Almost every piece fits the room left in the line buffer.
-    if (length <= kLineOutSize - m_nLineOut) {
-        memcpy(m_pLineOut + m_nLineOut, bytes, length);
-        m_nLineOut += length;
-        return true;
-    }
-    while (length > 0) {
-        if (m_nLineOut == kLineOutSize)
-            FlushLine();
-        size_t n = kLineOutSize - m_nLineOut < length ? kLineOutSize - m_nLineOut : length;
-        memcpy(m_pLineOut + m_nLineOut, bytes, n);
-        m_nLineOut += n;
-        bytes += n;
-        length -= n;
-    }
-    return true;
-}
-
-// Hands the collected bytes to the stream; a short write puts the stream in
-// the failed state, as a failed formatted write would.
-void ClTextAccessor::FlushLine()
-{
-    if (m_nLineOut > 0 && !m_pStream->fail()) {
-        std::streamsize n = static_cast<std::streamsize>(m_nLineOut);
-        if (m_pStream->rdbuf()->sputn(m_pLineOut, n) != n)
+    if (length > 0 && !m_pStream->fail()) {
+        std::streamsize n = static_cast<std::streamsize>(length);
+        std::streambuf* buffer = m_pStream->rdbuf();
+        if (buffer == nullptr || buffer->sputn(bytes, n) != n)
             m_pStream->setstate(std::ios::badbit);
-    }
-    m_nLineOut = 0;
-}
-
-bool ClTextAccessor::WriteSpaces(long count)
-{
-    static const char kSpaces[64] = {
-        ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
-        ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
-        ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
-        ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
-    while (count > 0) {
-        long n = count < 64 ? count : 64;
-        WriteBytes(kSpaces, static_cast<size_t>(n));
-        count -= n;
     }
     return !m_pStream->fail();
 }
 
 long ClTextAccessor::WriteItem(long item)
 {
+    if (m_pStream == nullptr || item < 0 || item >= m_lCount)
+        return TA_ERR_WRITE;
+    char text[kItemRoom];
+    char* end = FormatItem(item, text);
+    WriteBytes(text, static_cast<size_t>(end - text));
+    return StreamFailed() ? TA_ERR_WRITE : 0;
+}
+
+// The text of one item at out, which has kItemRoom bytes; answers its end.
+char* ClTextAccessor::FormatItem(long item, char* out) const
+{
     const StTAFORMAT& f = m_pFormat[item];
     const bool fixed = m_eDelimiter == DELIM_FIXED;
 
     if (m_acMask[item] != 0) {
         if (fixed)
-            WriteSpaces(f.width);
-        else if (m_acMask[item] == 2)
-            WriteBytes(" ", 1);
-        return 0;
+            return PutSpaces(out, f.width);
+        if (m_acMask[item] == 2)
+            *out++ = ' ';
+        return out;
     }
 
     const unsigned char* field = static_cast<const unsigned char*>(m_pRecord) + f.offset;
@@ -237,18 +230,15 @@ long ClTextAccessor::WriteItem(long item)
                            ? static_cast<size_t>(f.width) : static_cast<size_t>(f.size);
         const void* nul = memchr(text, '\0', limit);
         size_t length = nul ? static_cast<size_t>(static_cast<const char*>(nul) - text) : limit;
-        if (fixed) {
-            WriteBytes(text, length);
-            WriteSpaces(f.width - static_cast<long>(length));
-        } else {
-            const char* quote = m_eQuote == QUOTE_SINGLE ? "'" : m_eQuote == QUOTE_DOUBLE ? "\"" : nullptr;
-            if (quote)
-                WriteBytes(quote, 1);
-            WriteBytes(text, length);
-            if (quote)
-                WriteBytes(quote, 1);
-        }
-        return StreamFailed() ? TA_ERR_WRITE : 0;
+        if (fixed)
+            return PutSpaces(PutBytes(out, text, length), f.width - static_cast<long>(length));
+        const char quote = m_eQuote == QUOTE_SINGLE ? '\'' : m_eQuote == QUOTE_DOUBLE ? '"' : '\0';
+        if (quote)
+            *out++ = quote;
+        out = PutBytes(out, text, length);
+        if (quote)
+            *out++ = quote;
+        return out;
     }
 
     // Numbers: tagCY items give the integer part, then the first `decimals`
@@ -258,50 +248,56 @@ long ClTextAccessor::WriteItem(long item)
     const int64_t value = LoadInteger(field, f.size, isSigned);
     const bool negative = isSigned && value < 0;
     const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-    char digits[24];
-    char* first = Digits(amount ? magnitude / 10000 : magnitude, digits + sizeof digits);
-    if (negative)
-        *--first = '-';
-    const long length = static_cast<long>(digits + sizeof digits - first);
+    const uint64_t whole = amount ? magnitude / 10000 : magnitude;
+    const long length = TaDigitCount(whole) + (negative ? 1 : 0);
     const bool fraction = amount && f.decimals > 0;
     if (fixed)
-        WriteSpaces((fraction ? f.width - f.decimals - 1 : f.width) - length);
-    WriteBytes(first, static_cast<size_t>(length));
+        out = PutSpaces(out, (fraction ? f.width - f.decimals - 1 : f.width) - length);
+    if (negative)
+        *out = '-';
+    out += length;
+    TaDigits(whole, out);
     if (fraction) {
         const unsigned part = static_cast<unsigned>(magnitude % 10000);
         const char text[5] = {'.', static_cast<char>('0' + part / 1000), static_cast<char>('0' + part / 100 % 10),
                               static_cast<char>('0' + part / 10 % 10), static_cast<char>('0' + part % 10)};
-        WriteBytes(text, static_cast<size_t>(1 + f.decimals));
+        out = PutBytes(out, text, static_cast<size_t>(1 + f.decimals));
     }
-    return StreamFailed() ? TA_ERR_WRITE : 0;
+    return out;
 }
 
-long ClTextAccessor::WriteItemName(long item, long position)
+// The name of one item at out, which has kItemRoom bytes; answers its end.
+char* ClTextAccessor::FormatItemName(long item, long position, char* out) const
 {
     const StTAFORMAT& f = m_pFormat[item];
     const size_t length = strlen(f.name);
     if (m_acMask[item] != 0) {
         if (m_eDelimiter == DELIM_FIXED)
-            WriteSpaces(static_cast<long>(length));
-        else if (m_acMask[item] == 2)
-            WriteBytes(" ", 1);
-        return 0;
+            return PutSpaces(out, static_cast<long>(length));
+        if (m_acMask[item] == 2)
+            *out++ = ' ';
+        return out;
     }
     if (m_eDelimiter == DELIM_FIXED) {
         if (position != 0)
-            WriteBytes("  ", 2);
-        WriteBytes(f.name, length);
-    } else {
-        const char* quote = m_eQuote == QUOTE_SINGLE ? "'" : m_eQuote == QUOTE_DOUBLE ? "\"" : "";
-        WriteBytes(quote, strlen(quote));
-        WriteBytes(f.name, length);
-        WriteBytes(quote, strlen(quote));
+            out = PutBytes(out, "  ", 2);
+        return PutBytes(out, f.name, length);
     }
-    return StreamFailed() ? TA_ERR_WRITE : 0;
+    const char quote = m_eQuote == QUOTE_SINGLE ? '\'' : m_eQuote == QUOTE_DOUBLE ? '"' : '\0';
+    if (quote)
+        *out++ = quote;
+    out = PutBytes(out, f.name, length);
+    if (quote)
+        *out++ = quote;
+    return out;
 }
 
 // One line: `leading` empty fields (two double quotes and a comma each, in
 // every mode), then the items or their names, separated, then CR LF.
+//
+// The line collects in a buffer on the stack and reaches the stream in large
+// pieces: whenever less room is left than the widest item could take, and at
+// the end. Only those hand-overs can fail.
 long ClTextAccessor::WriteLine(long leading, bool names)
 {
     if (long usable = CheckUsable())
@@ -309,44 +305,77 @@ long ClTextAccessor::WriteLine(long leading, bool names)
     if (m_pStream == nullptr || m_pStream->rdbuf() == nullptr || m_pStream->fail())
         return TA_ERR_WRITE;
 
-    static const char* const kSeparators[] = {"", "", ",", "\t", " "};
-    const char* separator = kSeparators[m_eDelimiter >= DELIM_FIXED && m_eDelimiter <= DELIM_SPACE ? m_eDelimiter : 0];
-    const size_t separatorLength = strlen(separator);
+    static const char kSeparators[] = {'\0', '\0', ',', '\t', ' '};
+    const char separator = kSeparators[m_eDelimiter >= DELIM_FIXED && m_eDelimiter <= DELIM_SPACE ? m_eDelimiter : 0];
 
     char line[kLineOutSize];
-    m_pLineOut = line;
-    m_nLineOut = 0;
-    long result = 0;
-    for (long i = 0; i < leading; ++i)
-        WriteBytes("\"\",", 3);
+    static_assert(kLineOutSize >= 2 * kItemRoom, "a line buffer holds at least two of the widest items");
+    char* out = line;
+    char* const last = line + kLineOutSize - kItemRoom;  // the room of one more item is left up to here
+    bool failed = false;
+    auto flush = [&] {
+        failed = !WriteBytes(line, static_cast<size_t>(out - line));
+        out = line;
+    };
+
+    for (long i = 0; i < leading && !failed; ++i) {
+        if (out > last)
+            flush();
+        out = PutBytes(out, "\"\",", 3);
+    }
     const long positions = _GetItemNum();
     const StTAORDER* order = m_nSelectFlag == 0 && m_lOrderCount > 0 ? m_pOrder : nullptr;
-    // A delimited value line skips its masked items (other than mask 2, a
-    // space) here: they put out nothing but their separator. A separator
-    // byte that fits the line buffer cannot fail the stream.
-    const bool skipMasked = !names && m_eDelimiter != DELIM_FIXED;
-    for (long k = 0; k < positions && result == 0; ++k) {
-        long item = order ? order[k].item : k;
-        const unsigned char mask = m_acMask[item];
-        if (!(skipMasked && mask != 0 && mask != 2))
-            result = names ? WriteItemName(item, k) : WriteItem(item);
-        if (result == 0 && k + 1 < positions) {
-            if (separatorLength == 1 && m_nLineOut < kLineOutSize) {
-                m_pLineOut[m_nLineOut++] = separator[0];
-            } else {
-                WriteBytes(separator, separatorLength);
-                if (StreamFailed())
-                    result = TA_ERR_WRITE;
+    if (!names && separator) {
+        // Values of a delimited line, the rows of a data file: every item is
+        // followed by its separator, and the last one is taken back. A masked
+        // item is nothing but its separator (mask 2: a space), so rows that
+        // mask most items are decided here without formatting.
+        const unsigned char* const masks = m_acMask;
+        for (long k = 0; k < positions; ++k) {
+            if (out > last) {
+                flush();
+                if (failed)
+                    break;
             }
+            if (order == nullptr && k + 8 <= positions) {
+                // Eight masked items in a row, as data rows often have.
+                uint64_t eight;
+                memcpy(&eight, masks + k, sizeof eight);
+                if (eight == 0x0101010101010101ull) {
+                    memset(out, separator, 8);
+                    out += 8;
+                    k += 7;
+                    continue;
+                }
+            }
+            const long item = order ? order[k].item : k;
+            const unsigned char mask = masks[item];
+            if (mask == 0)
+                out = FormatItem(item, out);
+            else if (mask == 2)
+                *out++ = ' ';
+            *out++ = separator;
+        }
+        if (positions > 0 && !failed)
+            --out;
+    } else {
+        for (long k = 0; k < positions && !failed; ++k) {
+            if (out > last) {
+                flush();
+                if (failed)
+                    break;
+            }
+            const long item = order ? order[k].item : k;
+            out = names ? FormatItemName(item, k, out) : FormatItem(item, out);
+            if (separator && k + 1 < positions)
+                *out++ = separator;
         }
     }
-    if (result == 0)
-        WriteBytes("\r\n", 2);
-    FlushLine();
-    m_pLineOut = nullptr;
-    if (result != 0)
-        return result;
-    return StreamFailed() ? TA_ERR_WRITE : 0;
+    if (!failed) {
+        out = PutBytes(out, "\r\n", 2);
+        flush();
+    }
+    return failed ? TA_ERR_WRITE : 0;
 }
 
 long ClTextAccessor::Write()

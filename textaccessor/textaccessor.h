@@ -160,7 +160,8 @@ protected:
     long ReadItem(long position, long item, const char* text, long length);
 
 private:
-    long WriteItemName(long item, long position);
+    char* FormatItem(long item, char* out) const;
+    char* FormatItemName(long item, long position, char* out) const;
     long WriteLine(long leading, bool names);
     long CheckUsable();
     long CheckNumeric(const char* text, tagCY* value);
@@ -177,8 +178,6 @@ private:
     long _InitOfs_Delimited(const char* line, StREADOFFSETINFO* ofs, char separator);
 
     bool WriteBytes(const char* bytes, size_t length);
-    bool WriteSpaces(long count);
-    void FlushLine();
     bool StreamFailed();
 
     static const size_t kLineOutSize = 4096;
@@ -203,6 +202,4 @@ private:
     long m_lLogicalLineNo = 0;
     bool m_bLineTooLong = false;  // the last line taken had more than 1023 bytes
     bool m_bUsable = false;       // the table passed the checks above
-    char* m_pLineOut = nullptr;   // the line being written (a buffer on the stack), if any
-    size_t m_nLineOut = 0;        // bytes collected in it
 };

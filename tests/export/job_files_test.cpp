@@ -6,6 +6,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "export/GkPaths.h"
 #include "gk_test_support.h"
@@ -104,8 +107,9 @@ TEST(JobWalk, LumpSumSubItemsUpToTheHundredth)
             EXPECT_NE(data.find("\r\n0000L101,"), std::string::npos);
             EXPECT_EQ(data.find("\r\n0000L100,"), std::string::npos);
         }
-        if (c.rows == 99)
+        if (c.rows == 99) {
             EXPECT_NE(data.find("\r\n0000L199,"), std::string::npos);
+        }
         std::string expectedLog;
         if (c.limitEntries)
             expectedLog = "\n＜WARNING＞\n連携可能な最大内訳件数は99件です。\n100件目から後の内訳は出力されません。\r\n";
@@ -168,6 +172,36 @@ TEST(JobCodes, RegistryAnswersAndTheOlderRegistrationDecides)
         EXPECT_EQ(many.RegisterAssetCode(code), 1) << code;
         snprintf(code, sizeof code, "%06d77", i);
         EXPECT_EQ(many.RegisterAssetCode(code), 2) << code;
+    }
+}
+
+// The registry against a plain model: every registration kept in order, and
+// the answer that of the oldest registration that is equal or a 6-byte prefix.
+// A two-letter alphabet makes equal codes and prefixes common.
+TEST(JobCodes, RegistryAgreesWithAWalkOverEveryRegistration)
+{
+    std::mt19937 random(7);
+    std::vector<std::string> registered;
+    ClGkWriter writer;
+    for (int i = 0; i < 6000; ++i) {
+        static const size_t kLengths[] = {6, 8, 8, 7, 5, 9};
+        std::string code(kLengths[random() % 6], 'a');
+        for (char& c : code)
+            c = "ab"[random() % 2];
+        int expected = 0;
+        for (const std::string& r : registered) {
+            if (r == code) {
+                expected = 1;
+                break;
+            }
+            if (code.size() > 6 && r == code.substr(0, 6)) {
+                expected = 2;
+                break;
+            }
+        }
+        ASSERT_EQ(writer.RegisterAssetCode(code.c_str()), expected) << code << " at " << i;
+        if (expected == 0)
+            registered.push_back(code);
     }
 }
 
