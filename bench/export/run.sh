@@ -14,7 +14,8 @@
 # 1M / export 100k at most 11, peak memory of the 1M export under 64 MB.
 #
 # The stores are generated once (pelk-ledger generate, seed 1) into
-# BUILD_DIR/bench-data and reused. Needs cmake, ninja, g++, sqlite3, /usr/bin/time.
+# BUILD_DIR/bench-data and reused. Needs cmake, ninja, g++, sqlite3, /usr/bin/time
+# (and npm on the first configure, for the SQLite amalgamation).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=${1:-$root/build/bench-export}
