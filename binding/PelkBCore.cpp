@@ -55,6 +55,7 @@ struct ClRuleGenkashokyaku::Walk {
     sqlite3_stmt* assets = nullptr;
     long count = 0;
     long position = -1;  // index of the row the statement stands on
+    sqlite3_stmt* subOwner = nullptr;
     sqlite3_stmt* subCount = nullptr;
     sqlite3_stmt* subItems = nullptr;
     long subTotal = 0;
@@ -74,9 +75,10 @@ struct ClRuleGenkashokyaku::Walk {
     void Finish()
     {
         sqlite3_finalize(assets);
+        sqlite3_finalize(subOwner);
         sqlite3_finalize(subCount);
         sqlite3_finalize(subItems);
-        assets = subCount = subItems = nullptr;
+        assets = subOwner = subCount = subItems = nullptr;
         if (Live()) store->EndRead();
         store = nullptr;
         count = 0;
@@ -178,26 +180,37 @@ long ClRuleGenkashokyaku::MoveReadyIkkatsu(unsigned char* key)
     if (!key || !w.Live() || !ReadIkkatsuKey(key, &assetId)) return Fail(PELK_ERR, __LINE__);
     sqlite3* db = w.store->Db();
     if (!w.subCount) {
-        // The sub-items of that asset, provided it belongs to this data set.
-        const char* owner = " FROM sub_items WHERE asset_id="
-                            "(SELECT asset_id FROM assets WHERE asset_id=?1 AND data_id=?2)";
-        std::string countSql = std::string("SELECT count(*)") + owner;
-        std::string itemsSql = "SELECT " + ColumnList(kSubItemTable, 1) + owner + " ORDER BY item_no";
-        if (sqlite3_prepare_v3(db, countSql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &w.subCount, nullptr) != SQLITE_OK ||
+        const char* owner = "SELECT 1 FROM assets WHERE asset_id=?1 AND data_id=?2";
+        const char* where = " FROM sub_items WHERE asset_id=?1";
+        std::string countSql = std::string("SELECT count(*)") + where;
+        std::string itemsSql = "SELECT " + ColumnList(kSubItemTable, 1) + where + " ORDER BY item_no";
+        if (sqlite3_prepare_v3(db, owner, -1, SQLITE_PREPARE_PERSISTENT, &w.subOwner, nullptr) != SQLITE_OK ||
+            sqlite3_prepare_v3(db, countSql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &w.subCount, nullptr) != SQLITE_OK ||
             sqlite3_prepare_v3(db, itemsSql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &w.subItems, nullptr) !=
                 SQLITE_OK) {
             return Fail(PELK_ERR, __LINE__);
         }
     }
-    sqlite3_reset(w.subCount);
-    sqlite3_bind_int64(w.subCount, 1, assetId);
-    sqlite3_bind_text(w.subCount, 2, m_szDataID, -1, SQLITE_TRANSIENT);
-    if (sqlite3_step(w.subCount) != SQLITE_ROW) return Fail(PELK_ERR, __LINE__);
-    w.subTotal = (long)sqlite3_column_int64(w.subCount, 0);
-    sqlite3_reset(w.subCount);
+    // Only the sub-items of an asset of this data set are offered. The asset
+    // the walk stands on is one (the usual case); any other is looked up.
+    bool owned = w.assets && w.position >= 0 && sqlite3_column_int64(w.assets, 0) == assetId;
+    if (!owned) {
+        sqlite3_reset(w.subOwner);
+        sqlite3_bind_int64(w.subOwner, 1, assetId);
+        sqlite3_bind_text(w.subOwner, 2, m_szDataID, -1, SQLITE_TRANSIENT);
+        owned = sqlite3_step(w.subOwner) == SQLITE_ROW;
+        sqlite3_reset(w.subOwner);
+    }
+    w.subTotal = 0;
+    if (owned) {
+        sqlite3_reset(w.subCount);
+        sqlite3_bind_int64(w.subCount, 1, assetId);
+        if (sqlite3_step(w.subCount) != SQLITE_ROW) return Fail(PELK_ERR, __LINE__);
+        w.subTotal = (long)sqlite3_column_int64(w.subCount, 0);
+        sqlite3_reset(w.subCount);
+    }
     sqlite3_reset(w.subItems);
     sqlite3_bind_int64(w.subItems, 1, assetId);
-    sqlite3_bind_text(w.subItems, 2, m_szDataID, -1, SQLITE_TRANSIENT);
     w.subReady = true;
     return PELK_OK;
 }

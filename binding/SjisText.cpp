@@ -116,13 +116,16 @@ int CharwiseToSjis(const std::string& utf8, std::string* out)
     const uint32_t kKnown = 0x80000000u, kRefused = 0x40000000u;
     thread_local std::vector<uint32_t> forms;
     if (forms.empty()) forms.assign(0x10000, 0);
-    out->clear();
     const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8.data());
     const size_t size = utf8.size();
+    // Each character's Shift-JIS form is no longer than its UTF-8 form.
+    out->resize(size);
+    char* const begin = &(*out)[0];
+    char* o = begin;
     for (size_t pos = 0; pos < size;) {
         unsigned c = p[pos];
         if (c < 0x80) {
-            out->push_back(static_cast<char>(c));
+            *o++ = static_cast<char>(c);
             ++pos;
             continue;
         }
@@ -153,10 +156,11 @@ int CharwiseToSjis(const std::string& utf8, std::string* out)
             forms[cp] = form;
         }
         if (form == kRefused) return 0;
-        if (((form >> 16) & 3) == 2) out->push_back(static_cast<char>((form >> 8) & 0xFF));
-        out->push_back(static_cast<char>(form & 0xFF));
+        if (((form >> 16) & 3) == 2) *o++ = static_cast<char>((form >> 8) & 0xFF);
+        *o++ = static_cast<char>(form & 0xFF);
         pos += n;
     }
+    out->resize(static_cast<size_t>(o - begin));
     return 1;
 }
 

@@ -9,11 +9,11 @@
 // GkWalkAssetTypes: every asset-type record of LoadShisanKubunInfo, in order.
 #pragma once
 
-#include <cstdio>
 #include <cstring>
 
 #include "binding/PelkRecords.h"
 #include "export/GkWriter.h"
+#include "textaccessor/TaDigits.h"
 
 // Called now and then during the asset walk with the assets done and in all.
 typedef void (*GkProgressFn)(void* context, long done, long total);
@@ -47,7 +47,10 @@ void GkWalkAssets(Rule& rule, ClGkWriter& writer, GkProgressFn progress = nullpt
                 memset(&item, 0, sizeof item);
                 rule.MoveIkkatsu(j, &item);
                 memset(item.subNumber, 0, sizeof item.subNumber);
-                snprintf(item.subNumber, sizeof item.subNumber, "%ld", j + 1);
+                static_assert(GK_MAX_SUB_ITEMS <= 999 && sizeof item.subNumber > 3, "a sub-number and its NUL fit");
+                char digits[24];
+                const char* number = TaDigits(static_cast<uint64_t>(j + 1), digits + sizeof digits);
+                memcpy(item.subNumber, number, static_cast<size_t>(digits + sizeof digits - number));
                 writer.WriteAssetRow(&asset, &year, &months, &item);
             }
             rule.MoveFinishIkkatsu();

@@ -327,11 +327,21 @@ TEST_F(StoreTest, LumpSumSubItemsFollowTheAssetKey)
 
     // The asset walk goes on where it was, and a lump-sum asset without
     // sub-items has none.
+    unsigned char key3[16];
+    std::memcpy(key3, key, sizeof key3);
     ASSERT_EQ(rule.Move(4, &a, &y, &m), 0);
     std::memcpy(key, a.ikkatsuKey, sizeof key);
     ASSERT_EQ(rule.MoveReadyIkkatsu(key), 0);
     ASSERT_EQ(rule.GetIkkatsuCount(&count), 0);
     EXPECT_EQ(count, 0);
+    // The key of an asset of this data set other than the current one still
+    // reaches its sub-items.
+    ASSERT_EQ(rule.MoveReadyIkkatsu(key3), 0);
+    ASSERT_EQ(rule.GetIkkatsuCount(&count), 0);
+    EXPECT_EQ(count, 2);
+    std::memset(&item[0], 0, sizeof item[0]);
+    ASSERT_EQ(rule.MoveIkkatsu(0, &item[0]), 0);
+    EXPECT_TRUE(SameBytes(e, item[0]));
 
     // A cleared or foreign key leads to nothing.
     std::memset(key, 0, sizeof key);
