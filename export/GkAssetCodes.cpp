@@ -8,6 +8,7 @@ namespace {
 const size_t kInitialSlots = 1024;
 const size_t kKeyBytes = 8;
 const size_t kPrefixBytes = 6;
+const size_t kMaxReservedSlots = size_t{1} << 22;  // 32 MB: a reservation never takes more
 
 // A code of 1 to 8 bytes without NUL, zero-padded: distinct codes give
 // distinct keys, and no key is 0.
@@ -18,12 +19,22 @@ uint64_t MakeKey(const char* code, size_t length)
     return key;
 }
 
+// The home slot of a key. Codes that differ only in their last byte (in a
+// ledger mostly numbered one after the other) get neighbouring slots: the
+// bytes before it are mixed into a random place and the last byte is added.
+// With a million codes the table is far larger than the processor's caches,
+// and runs of such codes then share the few cache lines they touch. A group
+// has at most 256 codes, so lookups stay O(1).
 size_t Hash(uint64_t key, size_t mask)
 {
-    key ^= key >> 29;
-    key *= 0x9E3779B97F4A7C15ull;
-    key ^= key >> 32;
-    return static_cast<size_t>(key) & mask;
+    // The last byte of the code is the highest byte of its key.
+    const int shift = key ? (63 - __builtin_clzll(key)) / 8 * 8 : 0;
+    const uint64_t last = key >> shift;
+    uint64_t group = key ^ (last << shift);
+    group ^= group >> 29;
+    group *= 0x9E3779B97F4A7C15ull;
+    group ^= group >> 32;
+    return static_cast<size_t>(group + last) & mask;
 }
 
 }  // namespace
@@ -63,6 +74,17 @@ int ClGkAssetCodes::Register(const char* code)
     }
     ++m_nCount;
     return 0;
+}
+
+void ClGkAssetCodes::Reserve(size_t codes)
+{
+    if (m_nKeys != 0)
+        return;
+    size_t slots = m_slots.size();
+    while (slots / 4 * 3 < codes && slots < kMaxReservedSlots)
+        slots *= 2;
+    if (slots != m_slots.size())
+        std::vector<uint64_t>(slots, 0).swap(m_slots);
 }
 
 bool ClGkAssetCodes::Contains(const char* code, size_t length) const

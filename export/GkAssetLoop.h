@@ -32,6 +32,7 @@ void GkWalkAssets(Rule& rule, ClGkWriter& writer, GkProgressFn progress = nullpt
     rule.MoveReady(nullptr, 0, 0);
     long n = 0;
     rule.GetCount(&n);
+    writer.ReserveAssetCodes(n);
     for (long i = 0; i < n; ++i) {
         memset(&asset, 0, sizeof asset);
         memset(&year, 0, sizeof year);

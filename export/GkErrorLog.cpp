@@ -52,3 +52,9 @@ int ClGkWriter::RegisterAssetCode(const char* code)
 {
     return m_listCodes.Register(code);
 }
+
+void ClGkWriter::ReserveAssetCodes(long codes)
+{
+    if (codes > 0)
+        m_listCodes.Reserve(static_cast<size_t>(codes));
+}

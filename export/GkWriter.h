@@ -74,6 +74,8 @@ public:
     int WriteErrorLog(const char* message);
     static bool IsHalfWidthAlnum(const char* text);
     int RegisterAssetCode(const char* code);
+    // Sizes the code registry for about `codes` codes before the first.
+    void ReserveAssetCodes(long codes);
     int WriteAssetTypeHeader(const StDATAINFO* info);
     int WriteAssetTypeRow(const StSHISANKUBUNINFO* record);
 
