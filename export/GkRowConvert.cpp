@@ -104,6 +104,20 @@ bool PeriodIsEntered(const StKOTEISHISANINFO& a, const StKOTEINENINFO& y)
     return false;
 }
 
+// The digits from start to end into out, after a minus sign when negative,
+// and a NUL; answers the length.
+size_t SignedText(bool negative, const char* start, const char* end, char* out)
+{
+    size_t length = 0;
+    if (negative)
+        out[length++] = '-';
+    size_t n = static_cast<size_t>(end - start);
+    memcpy(out + length, start, n);
+    length += n;
+    out[length] = '\0';
+    return length;
+}
+
 // Decimal text of v / 10000 truncated toward zero, "-" only when that integer
 // part is negative. out holds at least 48 bytes.
 size_t YenText(int64_t v, char* out)
@@ -112,14 +126,7 @@ size_t YenText(int64_t v, char* out)
     m /= 10000;
     char buffer[24];
     char* start = TaDigits(m, buffer + sizeof buffer);
-    size_t length = 0;
-    if (v < 0 && m != 0)
-        out[length++] = '-';
-    size_t n = static_cast<size_t>(buffer + sizeof buffer - start);
-    memcpy(out + length, start, n);
-    length += n;
-    out[length] = '\0';
-    return length;
+    return SignedText(v < 0 && m != 0, start, buffer + sizeof buffer, out);
 }
 
 // The same for a sum of three amounts, which may leave the 64-bit range.
@@ -140,14 +147,7 @@ size_t YenText(__int128 v, char* out)
     } else {
         start = TaDigits(static_cast<uint64_t>(m), end);
     }
-    size_t length = 0;
-    if (negative)
-        out[length++] = '-';
-    size_t n = static_cast<size_t>(end - start);
-    memcpy(out + length, start, n);
-    length += n;
-    out[length] = '\0';
-    return length;
+    return SignedText(negative, start, end, out);
 }
 
 // Decimal text of v with at least `width` digits (zeros on the left), as
@@ -162,14 +162,7 @@ size_t IntText(int64_t v, int width, char* out)
     int sign = v < 0 ? 1 : 0;
     while (end - start + sign < width)
         *--start = '0';
-    size_t length = 0;
-    if (sign)
-        out[length++] = '-';
-    size_t n = static_cast<size_t>(end - start);
-    memcpy(out + length, start, n);
-    length += n;
-    out[length] = '\0';
-    return length;
+    return SignedText(sign != 0, start, end, out);
 }
 
 // Copies a record text field (room bytes) into out (room + 1 bytes).
