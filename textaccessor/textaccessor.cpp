@@ -42,7 +42,9 @@ bool ValidItem(const StTAFORMAT& f)
     }
 }
 
-// Little-endian field of 1, 2, 4 or 8 bytes, sign- or zero-extended.
+// Little-endian field of 1, 2, 4 or 8 bytes, sign- or zero-extended. Both
+// targets store records little-endian, so a field is read as it lies.
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "records are little-endian");
 int64_t LoadInteger(const unsigned char* p, int32_t size, bool isSigned)
 {
     switch (size) {

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 #include <streambuf>
+#include <string>
 #include <vector>
 
 #include "binding/PelkMsgMgr.h"
@@ -149,6 +151,91 @@ TEST(TextAccessorWrite, OrderAppliesOnlyWithSelectFlagZero)
     EXPECT_EQ(t.Text(), "ab,-12,0.00,7,0\r\n7,,-12\r\n");
     EXPECT_EQ(t.ta.GetOrder(), order);
     EXPECT_EQ(t.ta.GetOrderCount(), 3);
+}
+
+// The line writer collects a line in a buffer, hands it on whenever room for
+// one more item runs short, and skips runs of masked items eight at a time.
+// Lines longer than its buffer (4096 bytes), with every mask, mode and an order, must
+// come out as the items written one by one with their separators.
+class ItemWriter : public ClTextAccessor {
+public:
+    using ClTextAccessor::ClTextAccessor;
+    using ClTextAccessor::WriteItem;
+};
+
+TEST(TextAccessorWrite, LongLinesAreTheItemsWrittenOneByOne)
+{
+    const long kItems = 200;
+    std::vector<StTAFORMAT> table;
+    std::vector<unsigned char> record(kItems * 1024, 0);
+    std::mt19937 random(11);
+    for (long i = 0; i < kItems; ++i) {
+        StTAFORMAT f = {{'I', static_cast<char>('A' + i % 26)}, 0, 0, static_cast<int32_t>(i * 1024), 0, TA_STRING, 0};
+        switch (i % 4) {
+        case 0:  // a text, every fifth one as wide as an item may be
+            f.size = 1024;
+            f.width = i % 20 == 0 ? 1023 : 1 + static_cast<int32_t>(random() % 40);
+            for (int32_t k = 0; k < f.width; ++k)
+                record[i * 1024 + k] = static_cast<unsigned char>('a' + random() % 26);
+            if (f.width < 1023)
+                record[i * 1024 + random() % (f.width + 1)] = 0;
+            break;
+        case 1:  // an amount
+            f.type = TA_SIGNED, f.size = 8, f.width = 25, f.decimals = static_cast<int32_t>(i % 5);
+            for (int k = 0; k < 8; ++k)
+                record[i * 1024 + k] = static_cast<unsigned char>(random());
+            break;
+        default:  // a small number
+            f.type = i % 4 == 2 ? TA_SIGNED : TA_UNSIGNED, f.size = 2, f.width = 7;
+            record[i * 1024] = static_cast<unsigned char>(random());
+            record[i * 1024 + 1] = static_cast<unsigned char>(random());
+            break;
+        }
+        table.push_back(f);
+    }
+    std::vector<StTAORDER> order;
+    for (long i = kItems - 1; i >= 0; --i) {
+        if (i % 3 != 1)  // backwards, a third left out
+            order.push_back(StTAORDER{static_cast<int32_t>(i)});
+    }
+
+    struct Mode {
+        _Delimiter delimiter;
+        _Quote quote;
+        const char* separator;
+    } modes[] = {{DELIM_FIXED, QUOTE_NONE, ""}, {DELIM_COMMA, QUOTE_NONE, ","},
+                 {DELIM_TAB, QUOTE_DOUBLE, "\t"}, {DELIM_SPACE, QUOTE_SINGLE, " "}};
+    for (const Mode& m : modes) {
+        for (bool ordered : {false, true}) {
+            ItemWriter ta("LONG", table.data(), kItems, record.data());
+            ta.SetMode(m.delimiter, m.quote);
+            if (ordered) {
+                ta.SetOrder(order.data(), static_cast<long>(order.size()));
+                ta.SetSelectFlag(0);
+            }
+            // Long masked runs, single masked items and a few spaces (mask 2);
+            // the widest texts stay, to make the line several buffers long.
+            for (long i = 0; i < kItems; ++i) {
+                long mask = (i / 16) % 2 == 1 ? 1 : random() % 7 == 0 ? 2 : random() % 3 == 0 ? 1 : 0;
+                ta.SetMask(i, i % 20 == 0 ? 0 : mask);
+            }
+
+            std::stringstream line;
+            ta.Attach(&line);
+            ASSERT_EQ(ta.Write(), 0);
+            std::stringstream items;
+            ta.Attach(&items);
+            const long positions = ordered ? static_cast<long>(order.size()) : kItems;
+            for (long k = 0; k < positions; ++k) {
+                if (k > 0)
+                    items << m.separator;
+                ASSERT_EQ(ta.WriteItem(ordered ? order[k].item : k), 0);
+            }
+            items << "\r\n";
+            ASSERT_GT(line.str().size(), 4096u) << "mode " << m.delimiter << (ordered ? ", ordered" : "");
+            EXPECT_EQ(line.str(), items.str()) << "mode " << m.delimiter << (ordered ? ", ordered" : "");
+        }
+    }
 }
 
 TEST(TextAccessorWrite, LeadingFieldsAndItemNames)
