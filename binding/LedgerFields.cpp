@@ -322,44 +322,40 @@ void BindRow(sqlite3_stmt* st, int first, const LedgerTable& table, const Ledger
 
 bool FillRecords(sqlite3_stmt* st, int first, const LedgerTable& table, void* record0, void* record1)
 {
-    // One dispatch per field on its kind, which both checks the number (one
-    // changed behind the store's back must not wrap into its field) and
-    // stores it: the walk fills every field of every row.
     bool ok = true;
     for (size_t i = 0; i < table.count; ++i) {
         const LedgerField& f = table.fields[i];
         void* record = f.record == 0 ? record0 : f.record == 1 ? record1 : nullptr;
         if (!record) continue;
-        unsigned char* at = static_cast<unsigned char*>(record) + f.offset;
-        const int col = first + (int)i;
+        int col = first + (int)i;
         if (f.kind == LK_TEXT) {
             // A stored text that has no exact Shift-JIS form, or no longer
             // fits, is left out rather than cut or replaced.
-            if (!FillText(st, col, reinterpret_cast<char*>(at), f.room)) ok = false;
+            if (!FillText(st, col, static_cast<char*>(record) + f.offset, f.room)) ok = false;
             continue;
         }
-        const int64_t v = sqlite3_column_int64(st, col);
+        int64_t v = sqlite3_column_int64(st, col);
+        // A number changed behind the store's back must not wrap into its
+        // field.
+        if (!NumberFits(f.kind, v)) {
+            ok = false;
+            continue;
+        }
         switch (f.kind) {
-        case LK_AMOUNT:
-            std::memcpy(at, &v, sizeof v);
-            break;
         case LK_INT8:
         case LK_FLAG:
-            if (NumberFits(f.kind, v)) *at = (uint8_t)v;
-            else ok = false;
+            Put<uint8_t>(record, f.offset, (uint8_t)v);
             break;
         case LK_INT16:
-            if (v >= INT16_MIN && v <= INT16_MAX) Put<int16_t>(at, 0, (int16_t)v);
-            else ok = false;
+            Put<int16_t>(record, f.offset, (int16_t)v);
             break;
         case LK_INT32:
-        case LK_QTY100:
-            if (v >= INT32_MIN && v <= INT32_MAX) Put<int32_t>(at, 0, (int32_t)v);
-            else ok = false;
-            break;
         case LK_DATE:
-            if (IsCalendarDate(v)) Put<int32_t>(at, 0, (int32_t)v);
-            else ok = false;
+        case LK_QTY100:
+            Put<int32_t>(record, f.offset, (int32_t)v);
+            break;
+        case LK_AMOUNT:
+            Put<int64_t>(record, f.offset, v);
             break;
         case LK_TEXT:
             break;
