@@ -268,13 +268,7 @@ void ClGkWriter::ConvertRegular(const StKOTEISHISANINFO& a, const StKOTEINENINFO
     if (method != 7)
         PutText(COL_CAPEX, GkFieldLength(a.capexText, sizeof a.capexText) ? "台帳＋申告書" : "");
 
-    // Column 9: the name, cut to 32 bytes.
-    char name[sizeof a.assetName + 1];
-    char cleanName[2 * sizeof a.assetName + 1];
-    size_t nameLength = CleanText(name, FieldText(a.assetName, sizeof a.assetName, name), cleanName, "資産名称");
-    if (nameLength > kNameWidth)
-        LogEntry(GK_LOG_L5, cleanName);
-    PutCut(COL_NAME, cleanName, nameLength);
+    PutName(a.assetName, sizeof a.assetName, "資産名称", GK_LOG_L5);
 
     PutInt(COL_ACQ_DATE, a.acquisitionDate);
     char quantity[sizeof a.quantityText + 1];
@@ -410,12 +404,7 @@ bool ClGkWriter::ConvertSubItem(const StKOTEISHISANINFO& a, const StIKKATSUINFO&
     PutValueText(COL_CODE, code8, strlen(code8), "資産コード");
     PutText(COL_METHOD, "一括決算");
 
-    char name[sizeof s.subName + 1];
-    char cleanName[2 * sizeof s.subName + 1];
-    size_t nameLength = CleanText(name, FieldText(s.subName, sizeof s.subName, name), cleanName, "内訳名称");
-    if (nameLength > kNameWidth)
-        LogEntry(GK_LOG_L14, cleanName);
-    PutCut(COL_NAME, cleanName, nameLength);
+    PutName(s.subName, sizeof s.subName, "内訳名称", GK_LOG_L14);
 
     PutInt(COL_ACQ_DATE, s.subAcquisitionDate);
     PutCy(COL_QUANTITY, static_cast<int64_t>(s.subQuantity) * 100);
@@ -466,6 +455,22 @@ void ClGkWriter::PutValueText(int column, const char* text, size_t length, const
         length = kCodeLength + kSubLength;
     size_t n = CleanText(text, length, clean, field);
     PutCut(column, clean, n);
+}
+
+// Column 9: the name of an asset or a sub-item (a record field of `room`
+// bytes), cut to 32 bytes; a longer one is logged with longEntry.
+void ClGkWriter::PutName(const char* field, size_t room, const char* label, int longEntry)
+{
+    const size_t kMaxRoom = sizeof(StKOTEISHISANINFO::assetName);
+    static_assert(sizeof(StIKKATSUINFO::subName) <= kMaxRoom, "every name field fits the buffers");
+    char name[kMaxRoom + 1];
+    char cleanName[2 * kMaxRoom + 1];
+    if (room > kMaxRoom)
+        room = kMaxRoom;
+    size_t nameLength = CleanText(name, FieldText(field, room, name), cleanName, label);
+    if (nameLength > kNameWidth)
+        LogEntry(longEntry, cleanName);
+    PutCut(COL_NAME, cleanName, nameLength);
 }
 
 void ClGkWriter::PutInt(int column, int64_t value)

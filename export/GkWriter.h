@@ -97,6 +97,7 @@ private:
     void PutText(int column, const char* text);
     void PutCut(int column, const char* text, size_t length);
     void PutValueText(int column, const char* text, size_t length, const char* field);
+    void PutName(const char* field, size_t room, const char* label, int longEntry);
     void PutInt(int column, int64_t value);
     void PutCy(int column, int64_t value);
     void PutPercent(int column, int64_t percent);
